@@ -1,0 +1,44 @@
+#pragma once
+// The controls of the main window, by name. The lists drive the control ids,
+// the members of Form1 and the names the window layer gives its widgets.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// clang-format off
+#define QUORVEL_TEXT_BOXES(X) \
+  X(Text1) X(TextDecimal) X(TextN) X(TextInterest) X(TextPV) X(TextFV) X(TextPMT) X(TextPer)
+
+#define QUORVEL_MULTI_LINE_TEXT_BOXES(X) X(TextCF)
+
+#define QUORVEL_LABELS(X) X(Label1) X(Label2) X(Label3) X(Label4) X(Label13)
+
+#define QUORVEL_BUTTONS(X)                                                          \
+  X(Num0Command) X(Num1Command) X(Num2Command) X(Num3Command) X(Num4Command)        \
+  X(Num5Command) X(Num6Command) X(Num7Command) X(Num8Command) X(Num9Command)        \
+  X(NumDotCommand) X(NumSignCommand) X(CommandBackSpace) X(NumCCommand)             \
+  X(NumACCommand) X(NumPlusCommand) X(NumMinusCommand) X(NumMULCommand)             \
+  X(NumDivCommand) X(NumEqCommand) X(NumSqRtCommand) X(NumSquareCommand)            \
+  X(CommandInvertX) X(NumMCommand) X(NumMPlusCommand) X(NumMMinusCommand)           \
+  X(NumMRCommand) X(NumMCCommand)
+// clang-format on
+
+namespace quorvel {
+
+enum class Ctl : std::int16_t {
+  None,
+#define QUORVEL_ENUM(name) name,
+  QUORVEL_TEXT_BOXES(QUORVEL_ENUM) QUORVEL_MULTI_LINE_TEXT_BOXES(QUORVEL_ENUM)
+      QUORVEL_LABELS(QUORVEL_ENUM) QUORVEL_BUTTONS(QUORVEL_ENUM)
+#undef QUORVEL_ENUM
+          Count
+};
+
+inline constexpr int kControlCount = static_cast<int>(Ctl::Count);
+
+// The control's name, which is also its widget's object name.
+std::string_view ControlName(Ctl control);
+std::optional<Ctl> ControlByName(std::string_view name);
+
+}  // namespace quorvel

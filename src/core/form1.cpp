@@ -1,0 +1,144 @@
+#include "core/form1.h"
+
+#include "core/keys.h"
+
+namespace quorvel {
+namespace {
+
+// Decodes one UTF-8 character at `i`, advancing `i`; malformed bytes come
+// through as themselves.
+int NextCodePoint(std::string_view s, std::size_t& i) {
+  auto lead = static_cast<unsigned char>(s[i++]);
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  int code = extra == 0 ? lead : lead & (0x3F >> extra);
+  for (; extra > 0 && i < s.size(); --extra) {
+    code = (code << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+  }
+  return code;
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform_services) : platform(platform_services) {
+  // Design-time captions of the labels that show one.
+  Label13.Caption = "Decimal Place";
+}
+
+TextBox* Form1::TextBoxOf(Ctl control) {
+  switch (control) {
+#define QUORVEL_CASE(name) \
+  case Ctl::name:          \
+    return &name;
+    QUORVEL_TEXT_BOXES(QUORVEL_CASE)
+    QUORVEL_MULTI_LINE_TEXT_BOXES(QUORVEL_CASE)
+#undef QUORVEL_CASE
+    default:
+      return nullptr;
+  }
+}
+
+Label* Form1::LabelOf(Ctl control) {
+  switch (control) {
+#define QUORVEL_CASE(name) \
+  case Ctl::name:          \
+    return &name;
+    QUORVEL_LABELS(QUORVEL_CASE)
+#undef QUORVEL_CASE
+    default:
+      return nullptr;
+  }
+}
+
+Button* Form1::ButtonOf(Ctl control) {
+  switch (control) {
+#define QUORVEL_CASE(name) \
+  case Ctl::name:          \
+    return &name;
+    QUORVEL_BUTTONS(QUORVEL_CASE)
+#undef QUORVEL_CASE
+    default:
+      return nullptr;
+  }
+}
+
+void Form1::SetFocus(Ctl control) {
+  if (control == focused_) return;
+  Ctl previous = focused_;
+  focused_ = control;
+  if (previous != Ctl::None) {
+    if (auto& lost = On(previous).LostFocus) lost();
+  }
+  if (control != Ctl::None && focused_ == control) {
+    if (auto& got = On(control).GotFocus) got();
+  }
+}
+
+void Form1::RaiseClick(Ctl control) {
+  if (auto& click = On(control).Click) click();
+}
+
+void Form1::Click(Ctl control) {
+  SetFocus(control);
+  RaiseClick(control);
+}
+
+void Form1::KeyDown(Ctl target, int key_code, int shift) {
+  if (KeyPreview && Form_KeyDown) Form_KeyDown(key_code, shift);
+  if (key_code == 0) return;
+  if (auto& down = On(target).KeyDown) down(key_code, shift);
+}
+
+int Form1::KeyPress(Ctl target, int key_ascii) {
+  if (auto& press = On(target).KeyPress) press(key_ascii);
+  return key_ascii;
+}
+
+void Form1::KeyUp(Ctl target, int key_code, int shift) {
+  if (auto& up = On(target).KeyUp) up(key_code, shift);
+}
+
+void Form1::MouseUp(Ctl target) {
+  if (auto& up = On(target).MouseUp) up();
+}
+
+void Form1::Keystroke(int key_code, int character) {
+  // The key stays with the control that had the focus when it went down,
+  // even if a handler moves the focus meanwhile.
+  const Ctl target = focused_;
+  KeyDown(target, key_code);
+  TextBox* box = TextBoxOf(target);
+  if (character != 0) {
+    int passed = KeyPress(target, character);
+    if (box && passed != 0) box->ApplyKey(passed);
+  } else if (box) {
+    switch (key_code) {
+      case keys::kLeft:
+        box->SetSelStart(box->SelStart() - 1);
+        break;
+      case keys::kRight:
+        box->SetSelStart(box->SelStart() + box->SelLength() + 1);
+        break;
+      case keys::kHome:
+        box->SetSelStart(0);
+        break;
+      case keys::kEnd:
+        box->SetSelStart(box->Length());
+        break;
+      case keys::kDelete:
+        box->DeleteForward();
+        break;
+      default:
+        break;
+    }
+  }
+  KeyUp(target, key_code);
+}
+
+void Form1::Type(std::string_view characters) {
+  for (std::size_t i = 0; i < characters.size();) {
+    int code = NextCodePoint(characters, i);
+    Keystroke(keys::KeyCodeForCharacter(code), code);
+  }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,113 @@
+// Square root, square and reciprocal of the display, and the memory register.
+
+#include <cmath>
+#include <string>
+
+#include "core/calculator.h"
+#include "core/number_text.h"
+
+namespace quorvel::calc {
+namespace {
+
+bool MemoryInUse(const Form1& f) { return f.Label2.Caption == "M"; }
+
+void ShowResult(Form1& f, double value) { f.Text1.SetText(GeneralText(value)); }
+
+void CaretToEndAndFocus(Form1& f) {
+  f.Text1.SetSelStart(f.Text1.Length());
+  f.SetFocus(Ctl::Text1);
+}
+
+// M+ and M-: the formula, then the new memory. An overflowing sum is
+// reported and the memory keeps its value.
+void AddToMemory(Form1& f, double sign, std::string_view symbol) {
+  if (MemoryInUse(f)) {
+    std::optional<double> d = DisplayValue(f);
+    if (!d) return;
+    f.Label4.Caption = "M: " + GeneralText(f.MemoryValue) + std::string(symbol) + f.Text1.Text();
+    double sum = f.MemoryValue + sign * *d;
+    if (!std::isfinite(sum)) {
+      f.Label4.Caption = kOverflow;
+      return;
+    }
+    f.MemoryValue = sum;
+    f.Label4.Caption += " = " + GeneralText(f.MemoryValue);
+    f.NewEntry = true;
+  }
+  f.SetFocus(Ctl::Text1);
+}
+
+}  // namespace
+
+void NumSqRtCommand_Click(Form1& f) {
+  if (std::optional<double> d = DisplayValue(f)) {
+    if (*d > 0) {
+      f.Label4.Caption = "sqrt(" + f.Text1.Text() + ")";
+      ShowResult(f, std::sqrt(*d));
+    } else {
+      f.Label4.Caption = kSqrtError;
+    }
+  }
+  CaretToEndAndFocus(f);
+}
+
+void NumSquareCommand_Click(Form1& f) {
+  std::optional<double> d = DisplayValue(f);
+  if (!d) return;
+  f.Label4.Caption = f.Text1.Text() + "^2";
+  double square = *d * *d;
+  if (!std::isfinite(square)) {
+    f.Label4.Caption = kOverflow;
+    return;
+  }
+  ShowResult(f, square);
+  CaretToEndAndFocus(f);
+}
+
+void CommandInvertX_Click(Form1& f) {
+  std::optional<double> d = DisplayValue(f);
+  if (!d) return;
+  f.Label4.Caption = "1 / " + f.Text1.Text();
+  if (*d == 0) {
+    f.Label4.Caption = kDivideByZero;
+  } else {
+    double reciprocal = 1 / *d;
+    if (!std::isfinite(reciprocal)) {  // the reciprocal of a subnormal value
+      f.Label4.Caption = kOverflow;
+      return;
+    }
+    ShowResult(f, reciprocal);
+  }
+  CaretToEndAndFocus(f);
+}
+
+void NumMCommand_Click(Form1& f) {
+  std::optional<double> d = DisplayValue(f);
+  if (d) {
+    f.Label2.Caption = "M";
+    f.Label4.Caption = "M = " + f.Text1.Text();
+    f.MemoryValue = *d;
+    f.NewEntry = true;
+  }
+  f.SetFocus(Ctl::Text1);
+}
+
+void NumMPlusCommand_Click(Form1& f) { AddToMemory(f, 1, "  +  "); }
+void NumMMinusCommand_Click(Form1& f) { AddToMemory(f, -1, "  -  "); }
+
+void NumMRCommand_Click(Form1& f) {
+  if (MemoryInUse(f)) {
+    f.CaretPosition = f.Text1.SelStart();
+    AppendToDisplay(f, GeneralText(f.MemoryValue));
+    f.Text1.SetSelStart(f.Text1.Length());
+  }
+  f.SetFocus(Ctl::Text1);
+}
+
+void NumMCCommand_Click(Form1& f) {
+  f.Label2.Caption.clear();
+  f.MemoryValue = 0;
+  f.SetFocus(Ctl::Text1);
+}
+
+}  // namespace quorvel::calc

@@ -1,0 +1,99 @@
+#include "core/text_box.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/utf8.h"
+
+namespace quorvel {
+namespace {
+
+std::string EncodeUtf8(int code) {
+  std::string out;
+  auto c = static_cast<unsigned>(code);
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
+void TextBox::SetText(std::string text) {
+  text_ = std::move(text);
+  length_ = utf8::Length(text_);
+  sel_start_ = length_;
+  sel_length_ = 0;
+}
+
+void TextBox::SetSelStart(int position) {
+  sel_start_ = std::clamp(position, 0, length_);
+  sel_length_ = 0;
+}
+
+void TextBox::SetSelLength(int length) {
+  sel_length_ = std::clamp(length, 0, length_ - sel_start_);
+}
+
+void TextBox::Select(int start, int length) {
+  SetSelStart(start);
+  SetSelLength(length);
+}
+
+std::string TextBox::SelText() const {
+  return std::string(utf8::Left(utf8::Mid(text_, sel_start_), sel_length_));
+}
+
+void TextBox::SetSelText(std::string_view replacement) {
+  std::size_t from = utf8::Offset(text_, sel_start_);
+  std::size_t to = utf8::Offset(text_, sel_start_ + sel_length_);
+  text_.replace(from, to - from, replacement);
+  int inserted = utf8::Length(replacement);
+  length_ += inserted - sel_length_;
+  sel_start_ += inserted;
+  sel_length_ = 0;
+}
+
+void TextBox::ApplyKey(int code) {
+  if (code <= 0) return;
+  if (code == 8) {
+    if (sel_length_ == 0) {
+      if (sel_start_ == 0) return;
+      // A line break of a multi-line box goes as a whole.
+      bool crlf =
+          multi_line_ && sel_start_ >= 2 && utf8::Mid(text_, sel_start_ - 2).substr(0, 2) == "\r\n";
+      Select(sel_start_ - (crlf ? 2 : 1), crlf ? 2 : 1);
+    }
+    SetSelText("");
+    return;
+  }
+  if (code == 13 || code == 10) {
+    if (multi_line_) SetSelText("\r\n");
+    return;
+  }
+  if (code < 32 || code == 127) return;
+  SetSelText(EncodeUtf8(code));
+}
+
+void TextBox::DeleteForward() {
+  if (sel_length_ == 0) {
+    if (sel_start_ >= length_) return;
+    bool crlf = multi_line_ && utf8::Mid(text_, sel_start_).substr(0, 2) == "\r\n";
+    SetSelLength(crlf ? 2 : 1);
+  }
+  SetSelText("");
+}
+
+}  // namespace quorvel

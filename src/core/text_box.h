@@ -1,0 +1,64 @@
+#pragma once
+// What a text box does with its text, caret and selection, without a window.
+// Positions count characters from 0 (before the first) to the text's length.
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+class TextBox {
+ public:
+  explicit TextBox(bool multi_line = false) : multi_line_(multi_line) {}
+
+  const std::string& Text() const { return text_; }
+  // Replaces the whole text; the caret goes to its end, as a user expects
+  // after a value has been written into a box.
+  void SetText(std::string text);
+
+  int Length() const { return length_; }
+  int SelStart() const { return sel_start_; }
+  int SelLength() const { return sel_length_; }
+  // Moving the caret drops the selection; positions beyond the text are
+  // clamped to its end.
+  void SetSelStart(int position);
+  void SetSelLength(int length);
+  void Select(int start, int length);
+  std::string SelText() const;
+  // Replaces the selection (or inserts at the caret) and leaves the caret
+  // after the new text.
+  void SetSelText(std::string_view replacement);
+
+  // What the box itself does with a typed character that its key handler let
+  // through: backspace deletes, Enter breaks the line in a multi-line box,
+  // anything else replaces the selection. `code` is a character code; codes
+  // above 127 are Unicode code points.
+  void ApplyKey(int code);
+  // The Delete key.
+  void DeleteForward();
+
+  bool MultiLine() const { return multi_line_; }
+
+  bool Visible = true;
+  bool Enabled = true;
+
+ private:
+  std::string text_;
+  int length_ = 0;
+  int sel_start_ = 0;
+  int sel_length_ = 0;
+  bool multi_line_ = false;
+};
+
+struct Label {
+  std::string Caption;
+  bool Visible = true;
+};
+
+struct Button {
+  std::string Caption;
+  bool Visible = true;
+  bool Enabled = true;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,21 @@
+#pragma once
+// A push button whose face is a picture drawn by PaintFace.
+
+#include <QPushButton>
+
+#include "ui/face_painter.h"
+
+namespace quorvel::ui {
+
+class FaceButton : public QPushButton {
+ public:
+  FaceButton(Face face, QWidget* parent) : QPushButton(parent), face_(face) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Face face_;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,15 @@
+#pragma once
+// Button faces drawn as vector shapes and text, so that they stay crisp at
+// any screen scale. A face is laid out on a 53 by 34 picture and scaled to
+// fit the button.
+
+class QPainter;
+class QRectF;
+
+namespace quorvel::ui {
+
+enum class Face { None, Plus, Minus, Multiply, Divide, Equals, Backspace, Clear, AllClear };
+
+void PaintFace(QPainter& painter, const QRectF& area, Face face, bool enabled);
+
+}  // namespace quorvel::ui

@@ -1,0 +1,27 @@
+#pragma once
+// Translation of Qt's key events into the key codes and character codes the
+// model's key handlers work with.
+
+class QKeyEvent;
+class QString;
+
+namespace quorvel::ui {
+
+// The key code of the key (digits and letters as their characters, the
+// numeric pad's operators as 106, 107, 109, 111, arrows 37 to 40 ...); 0 for
+// keys the handlers never look at.
+int KeyCode(const QKeyEvent& event);
+
+// Shift 1, Ctrl 2, Alt 4, added up.
+int ShiftState(const QKeyEvent& event);
+
+// The character the key types, as the key-press handlers see it: control
+// characters included (backspace 8, Enter 13, Ctrl+letter 1 to 26), 0 when
+// the key types nothing (arrows, Delete, function keys).
+int CharacterCode(const QKeyEvent& event);
+
+// Caret positions: the model counts characters, Qt counts UTF-16 units.
+int ToModelPosition(const QString& text, int qt_position);
+int ToQtPosition(const QString& text, int model_position);
+
+}  // namespace quorvel::ui

@@ -1,0 +1,32 @@
+#pragma once
+// The desktop services of the model, provided by Qt.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/platform.h"
+
+namespace quorvel::ui {
+
+class Form1Window;
+
+class QtPlatform : public Platform {
+ public:
+  // Message boxes open over this window, and letting events run first
+  // mirrors the model into it so the user sees the state of the moment.
+  void SetMainWindow(Form1Window* window);
+
+  void ShowMessage(const std::string& text, const std::string& title) override;
+  void DoEvents() override;
+  void ClipboardClear() override;
+  void ClipboardSetText(const std::string& text) override;
+  std::string ClipboardText() override;
+  NumberFormat UserNumberFormat() override;
+  std::string ProgramDirectory() override;
+  void EndProgram() override;
+
+ private:
+  QPointer<Form1Window> window_;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,42 @@
+#pragma once
+// A platform that records what the model asked of it, for tests.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace quorvel::testing {
+
+class FakePlatform : public Platform {
+ public:
+  struct Message {
+    std::string text;
+    std::string title;
+  };
+
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    messages.push_back({text, title});
+  }
+  void DoEvents() override {
+    ++do_events_calls;
+    if (on_do_events) on_do_events();
+  }
+  void ClipboardClear() override { clipboard.clear(); }
+  void ClipboardSetText(const std::string& text) override { clipboard = text; }
+  std::string ClipboardText() override { return clipboard; }
+  NumberFormat UserNumberFormat() override { return number_format; }
+  std::string ProgramDirectory() override { return program_directory; }
+  void EndProgram() override { ++end_program_calls; }
+
+  std::vector<Message> messages;
+  int do_events_calls = 0;
+  std::function<void()> on_do_events;
+  std::string clipboard;
+  NumberFormat number_format;
+  std::string program_directory = "/opt/quorvel";
+  int end_program_calls = 0;
+};
+
+}  // namespace quorvel::testing

@@ -1,0 +1,205 @@
+// The main window on the offscreen platform: real widgets, clicked and typed
+// into by object name, checked by what they show.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/form1.h"
+#include "fake_platform.h"
+#include "shell/main_window.h"
+#include "ui/form1_window.h"
+
+using quorvel::Ctl;
+
+class Form1WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  quorvel::testing::FakePlatform platform_;
+  std::unique_ptr<quorvel::Form1> model_;
+  std::unique_ptr<quorvel::ui::Form1Window> window_;
+
+  template <class T = QWidget>
+  T* Find(const char* name) {
+    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+  }
+  QString Display() { return Find<QLineEdit>("Text1")->text(); }
+  QString Caption(const char* label) { return Find<QLabel>(label)->text(); }
+  void Click(const char* names) {
+    for (const QString& name : QString::fromLatin1(names).split(QLatin1Char(' '))) {
+      auto* button = window_->findChild<QPushButton*>(name);
+      QVERIFY2(button, qPrintable(name));
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+  }
+  QWidget* Focused() { return QApplication::focusWidget(); }
+
+ private slots:
+  void init() {
+    platform_ = {};
+    model_ = std::make_unique<quorvel::Form1>(platform_);
+    quorvel::shell::RegisterHandlers(*model_);
+    quorvel::shell::Form_Load(*model_);
+    window_ = std::make_unique<quorvel::ui::Form1Window>(*model_);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    model_.reset();
+  }
+
+  void windowHasItsTitleSizeAndControls() {
+    QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Quorvel Calculator"));
+    QCOMPARE(window_->centralWidget()->size(), QSize(393, 488));
+    for (int i = 1; i < quorvel::kControlCount; ++i) {
+      const auto control = static_cast<Ctl>(i);
+      if (!window_->widgetFor(control)) continue;  // built by the panel's window code
+      const auto name = quorvel::ControlName(control);
+      QVERIFY2(window_->findChild<QWidget*>(QString::fromLatin1(name.data(), name.size())),
+               name.data());
+    }
+    for (const char* name : {"Text1",
+                             "Label1",
+                             "Label2",
+                             "Label3",
+                             "Label4",
+                             "TextDecimal",
+                             "Label13",
+                             "Num0Command",
+                             "Num9Command",
+                             "NumDotCommand",
+                             "NumSignCommand",
+                             "CommandBackSpace",
+                             "NumCCommand",
+                             "NumACCommand",
+                             "NumPlusCommand",
+                             "NumMinusCommand",
+                             "NumMULCommand",
+                             "NumDivCommand",
+                             "NumEqCommand",
+                             "NumSqRtCommand",
+                             "NumSquareCommand",
+                             "CommandInvertX",
+                             "NumMCommand",
+                             "NumMPlusCommand",
+                             "NumMMinusCommand",
+                             "NumMRCommand",
+                             "NumMCCommand"}) {
+      QVERIFY2(Find(name), name);
+    }
+    QCOMPARE(Find("Text1")->geometry(), QRect(72, 64, 281, 33));
+    QCOMPARE(Find("Label4")->geometry(), QRect(146, 40, 207, 18));
+    QCOMPARE(Find("NumEqCommand")->geometry(), QRect(240, 440, 57, 33));
+    QCOMPARE(Find("NumMCCommand")->geometry(), QRect(320, 280, 33, 17));
+    QCOMPARE(Caption("Label13"), QStringLiteral("Decimal Place"));
+    QCOMPARE(Find<QLineEdit>("TextDecimal")->text(), QStringLiteral("2"));
+    QCOMPARE(Display(), QStringLiteral("0"));
+    QCOMPARE(Focused(), Find("Text1"));
+  }
+
+  void pictureButtonsHaveAccessibleNamesFromTheirTooltips() {
+    for (const char* name : {"NumPlusCommand", "NumMinusCommand", "NumMULCommand", "NumDivCommand",
+                             "NumEqCommand", "CommandBackSpace", "NumCCommand", "NumACCommand"}) {
+      auto* button = Find<QPushButton>(name);
+      QVERIFY2(button->text().isEmpty(), name);
+      QVERIFY2(!button->toolTip().isEmpty(), name);
+      QCOMPARE(button->accessibleName(), button->toolTip());
+    }
+    QCOMPARE(Find("NumMinusCommand")->toolTip(), QStringLiteral("Substrate operator"));
+    QCOMPARE(Find("NumEqCommand")->toolTip(), QStringLiteral("Calcuate result"));
+    QCOMPARE(Find<QPushButton>("NumSqRtCommand")->text(), QStringLiteral("Sqr"));
+    QCOMPARE(Find("Text1")->toolTip(), QStringLiteral("Main Display or Entry Box"));
+  }
+
+  void clickedKeysWorkTheCalculator() {
+    Click("Num1Command Num2Command NumPlusCommand Num3Command NumEqCommand");
+    QCOMPARE(Display(), QStringLiteral("15"));
+    QCOMPARE(Caption("Label4"), QStringLiteral("12  +  3"));
+    QCOMPARE(Focused(), Find("Text1"));
+    Click("NumMULCommand NumMULCommand");
+    QCOMPARE(Caption("Label1"), QStringLiteral("X"));
+    QCOMPARE(Caption("Label3"), QStringLiteral("K"));
+    Click("Num2Command NumEqCommand");
+    QCOMPARE(Display(), QStringLiteral("30"));
+    Click("NumMCommand");
+    QCOMPARE(Caption("Label2"), QStringLiteral("M"));
+    Click("NumACCommand");
+    QCOMPARE(Display(), QStringLiteral("0"));
+    QCOMPARE(Caption("Label3"), QString());
+    QCOMPARE(Caption("Label2"), QStringLiteral("M"));
+  }
+
+  void typedKeysWorkTheCalculator() {
+    QTest::keyClicks(Find("Text1"), QStringLiteral("12+3"));
+    QTest::keyClick(Find("Text1"), Qt::Key_Return);
+    QCOMPARE(Display(), QStringLiteral("15"));
+    QCOMPARE(Caption("Label4"), QStringLiteral("12  +  3"));
+    QTest::keyClick(Find("Text1"), Qt::Key_7);  // a new number after the result
+    QCOMPARE(Display(), QStringLiteral("7"));
+    QTest::keyClicks(Find("Text1"), QStringLiteral("a =."));
+    QCOMPARE(Display(), QStringLiteral("7."));
+    QTest::keyClick(Find("Text1"), Qt::Key_Backspace);
+    QTest::keyClick(Find("Text1"), Qt::Key_Backspace);
+    QCOMPARE(Display(), QString());
+  }
+
+  void arrowKeyMakesTheShownValueEditable() {
+    Click("Num5Command");
+    QTest::keyClick(Find("Text1"), Qt::Key_Plus);
+    QTest::keyClick(Find("Text1"), Qt::Key_Right);
+    QTest::keyClick(Find("Text1"), Qt::Key_3);
+    QTest::keyClick(Find("Text1"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(Display(), QStringLiteral("58"));
+    QCOMPARE(Caption("Label4"), QStringLiteral("5  +  53"));
+  }
+
+  void keypadTypesAtTheCaretTheUserLeft() {
+    Click("Num1Command Num2Command");
+    QTest::keyClick(Find("Text1"), Qt::Key_Home);
+    Click("Num5Command");
+    QCOMPARE(Display(), QStringLiteral("512"));
+    QCOMPARE(Find<QLineEdit>("Text1")->cursorPosition(), 1);
+  }
+
+  void numericPadOperatorFromTheDecimalPlacesField() {
+    Click("Num9Command");
+    QTest::mouseClick(Find("TextDecimal"), Qt::LeftButton);
+    QCOMPARE(Focused(), Find("TextDecimal"));
+    QTest::keyClick(Find("TextDecimal"), Qt::Key_Plus, Qt::KeypadModifier);
+    QCOMPARE(Caption("Label1"), QStringLiteral("+"));
+    QCOMPARE(Focused(), Find("Text1"));
+    QCOMPARE(Find<QLineEdit>("TextDecimal")->text(), QStringLiteral("2"));
+  }
+
+  void decimalPlacesFieldFiltersItsKeys() {
+    QTest::mouseClick(Find("TextDecimal"), Qt::LeftButton);
+    QTest::keyClick(Find("TextDecimal"), Qt::Key_End);
+    QTest::keyClicks(Find("TextDecimal"), QStringLiteral("a-.5"));
+    QTest::keyClick(Find("TextDecimal"), Qt::Key_Return);
+    QCOMPARE(Find<QLineEdit>("TextDecimal")->text(), QStringLiteral("25"));
+    QCOMPARE(model_->TextDecimal.Text(), std::string("25"));
+    QTest::mouseClick(Find("Text1"), Qt::LeftButton);
+    QCOMPARE(model_->DisplayFormat, std::string("0.000000000000000"));  // at most 15
+  }
+
+  void errorsShowInTheStatusBar() {
+    Click("Num8Command NumDivCommand Num0Command NumEqCommand");
+    QCOMPARE(Caption("Label4"), QStringLiteral("Error! Divide by zero."));
+    QCOMPARE(Display(), QStringLiteral("0"));
+    Click("NumSqRtCommand");
+    QCOMPARE(Caption("Label4"), QStringLiteral("Error! Sqrt negative number or zero."));
+    QVERIFY(platform_.messages.empty());
+  }
+};
+
+QTEST_MAIN(Form1WindowTest)
+#include "form1_window_test.moc"

@@ -1,0 +1,45 @@
+// Developer tool: opens the main window, clicks the named controls in order
+// and saves the window as a PNG, to look at the program as a user sees it.
+//   screenshot OUT.png [CONTROL ...]   (a control "type:TEXT" types TEXT)
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "core/form1.h"
+#include "shell/main_window.h"
+#include "ui/form1_window.h"
+#include "ui/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUT.png [CONTROL ...]\n", argv[0]);
+    return 2;
+  }
+  quorvel::ui::QtPlatform platform;
+  quorvel::Form1 model(platform);
+  quorvel::shell::RegisterHandlers(model);
+  quorvel::shell::Form_Load(model);
+  quorvel::ui::Form1Window window(model);
+  platform.SetMainWindow(&window);
+  window.show();
+  window.activateWindow();
+  QTest::qWaitForWindowExposed(&window);
+  for (int i = 2; i < argc; ++i) {
+    const QString step = QString::fromLocal8Bit(argv[i]);
+    if (step.startsWith(QStringLiteral("type:"))) {
+      QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
+                       step.mid(5));
+    } else if (auto* widget = window.findChild<QWidget*>(step)) {
+      QTest::mouseClick(widget, Qt::LeftButton);
+    } else {
+      std::fprintf(stderr, "no control %s\n", argv[i]);
+      return 1;
+    }
+    QApplication::processEvents();
+  }
+  QTest::qWait(100);
+  return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

@@ -6,7 +6,7 @@ BUILD_DIR=${QUORVEL_BUILD_DIR:-$ROOT/build}
 
 # Debian packages the build and the tests need.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-  libboost-dev libchm-dev fp-utils fonts-dejavu-core)
+  libboost-dev libchm-dev fp-utils fonts-dejavu-core fonts-dejavu-extra)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

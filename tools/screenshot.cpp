@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
   platform.SetMainWindow(&window);
   window.show();
   window.activateWindow();
-  QTest::qWaitForWindowExposed(&window);
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
   for (int i = 2; i < argc; ++i) {
     const QString step = QString::fromLocal8Bit(argv[i]);
     if (step.startsWith(QStringLiteral("type:"))) {

@@ -12,7 +12,13 @@
 
 #define QUORVEL_MULTI_LINE_TEXT_BOXES(X) X(TextCF)
 
-#define QUORVEL_LABELS(X) X(Label1) X(Label2) X(Label3) X(Label4) X(Label13)
+#define QUORVEL_LABELS(X)                                                           \
+  X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6) X(Label7) X(Label8)    \
+  X(Label9) X(Label10) X(Label11) X(Label12) X(Label13) X(LabelLineNum)
+
+#define QUORVEL_CHECK_BOXES(X) X(CheckPayment)
+
+#define QUORVEL_FRAMES(X) X(Frame1)
 
 #define QUORVEL_BUTTONS(X)                                                          \
   X(Num0Command) X(Num1Command) X(Num2Command) X(Num3Command) X(Num4Command)        \
@@ -21,7 +27,7 @@
   X(NumACCommand) X(NumPlusCommand) X(NumMinusCommand) X(NumMULCommand)             \
   X(NumDivCommand) X(NumEqCommand) X(NumSqRtCommand) X(NumSquareCommand)            \
   X(CommandInvertX) X(NumMCommand) X(NumMPlusCommand) X(NumMMinusCommand)           \
-  X(NumMRCommand) X(NumMCCommand)
+  X(NumMRCommand) X(NumMCCommand) X(CommandClear) X(CommandCF)
 // clang-format on
 
 namespace quorvel {
@@ -30,9 +36,10 @@ enum class Ctl : std::int16_t {
   None,
 #define QUORVEL_ENUM(name) name,
   QUORVEL_TEXT_BOXES(QUORVEL_ENUM) QUORVEL_MULTI_LINE_TEXT_BOXES(QUORVEL_ENUM)
-      QUORVEL_LABELS(QUORVEL_ENUM) QUORVEL_BUTTONS(QUORVEL_ENUM)
+      QUORVEL_LABELS(QUORVEL_ENUM) QUORVEL_CHECK_BOXES(QUORVEL_ENUM) QUORVEL_FRAMES(QUORVEL_ENUM)
+          QUORVEL_BUTTONS(QUORVEL_ENUM)
 #undef QUORVEL_ENUM
-          Count
+              Count
 };
 
 inline constexpr int kControlCount = static_cast<int>(Ctl::Count);

@@ -20,8 +20,18 @@ int NextCodePoint(std::string_view s, std::size_t& i) {
 }  // namespace
 
 Form1::Form1(Platform& platform_services) : platform(platform_services) {
-  // Design-time captions of the labels that show one.
+  // Design-time captions and sizes.
+  Label5.Caption = "Per / ";
+  Label6.Caption = "NPer";
+  Label7.Caption = "Interest";
+  Label8.Caption = "Present Value";
+  Label9.Caption = "Future Value";
+  Label10.Caption = "Payment";
+  Label11.Caption = "Reinvest Rate";
+  Label12.Caption = "Cash Flows";
   Label13.Caption = "Decimal Place";
+  CheckPayment.Caption = "Payment At End Period";
+  Frame1.Height = 2400;
 }
 
 TextBox* Form1::TextBoxOf(Ctl control) {
@@ -61,6 +71,37 @@ Button* Form1::ButtonOf(Ctl control) {
   }
 }
 
+CheckBox* Form1::CheckBoxOf(Ctl control) {
+  switch (control) {
+#define QUORVEL_CASE(name) \
+  case Ctl::name:          \
+    return &name;
+    QUORVEL_CHECK_BOXES(QUORVEL_CASE)
+#undef QUORVEL_CASE
+    default:
+      return nullptr;
+  }
+}
+
+Frame* Form1::FrameOf(Ctl control) {
+  switch (control) {
+#define QUORVEL_CASE(name) \
+  case Ctl::name:          \
+    return &name;
+    QUORVEL_FRAMES(QUORVEL_CASE)
+#undef QUORVEL_CASE
+    default:
+      return nullptr;
+  }
+}
+
+void Form1::SetValue(Ctl check_box, int value) {
+  CheckBox* box = CheckBoxOf(check_box);
+  if (!box || box->Value == value) return;
+  box->Value = value;
+  RaiseClick(check_box);
+}
+
 void Form1::SetFocus(Ctl control) {
   if (control == focused_) return;
   Ctl previous = focused_;
@@ -79,7 +120,11 @@ void Form1::RaiseClick(Ctl control) {
 
 void Form1::Click(Ctl control) {
   SetFocus(control);
-  RaiseClick(control);
+  if (CheckBox* box = CheckBoxOf(control)) {
+    SetValue(control, box->Value == 0 ? 1 : 0);
+  } else {
+    RaiseClick(control);
+  }
 }
 
 void Form1::KeyDown(Ctl target, int key_code, int shift) {

@@ -45,6 +45,12 @@ struct Form1 {
 #define QUORVEL_MEMBER(name) Label name;
   QUORVEL_LABELS(QUORVEL_MEMBER)
 #undef QUORVEL_MEMBER
+#define QUORVEL_MEMBER(name) CheckBox name;
+  QUORVEL_CHECK_BOXES(QUORVEL_MEMBER)
+#undef QUORVEL_MEMBER
+#define QUORVEL_MEMBER(name) Frame name;
+  QUORVEL_FRAMES(QUORVEL_MEMBER)
+#undef QUORVEL_MEMBER
 #define QUORVEL_MEMBER(name) Button name;
   QUORVEL_BUTTONS(QUORVEL_MEMBER)
 #undef QUORVEL_MEMBER
@@ -64,10 +70,19 @@ struct Form1 {
   std::string DisplayFormat = "0.00";
   // While on, the window sees every key before the focused control.
   bool KeyPreview = false;
+  // Set once the window has begun to close: work that waits on the window's
+  // events (an animation) stops.
+  bool Unloading = false;
 
   TextBox* TextBoxOf(Ctl control);
   Label* LabelOf(Ctl control);
   Button* ButtonOf(Ctl control);
+  CheckBox* CheckBoxOf(Ctl control);
+  Frame* FrameOf(Ctl control);
+
+  // Sets a check box's value as the program does; a change runs its Click
+  // handler, as a click would.
+  void SetValue(Ctl check_box, int value);
 
   // --- Focus -------------------------------------------------------------
   Ctl Focused() const { return focused_; }
@@ -83,7 +98,8 @@ struct Form1 {
   // Runs a control's Click handler without moving the focus (a handler
   // calling another control's handler).
   void RaiseClick(Ctl control);
-  // A click by the user: the control takes the focus, then its Click runs.
+  // A click by the user: the control takes the focus, then its Click runs
+  // (a check box first changes its value).
   void Click(Ctl control);
   // Key down in `target`: the window's preview first (while KeyPreview is
   // on), then the control's own handler.

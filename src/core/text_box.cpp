@@ -29,21 +29,44 @@ std::string EncodeUtf8(int code) {
   return out;
 }
 
+// CR LF for every kind of line break.
+std::string NormalizeLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
 }  // namespace
 
 void TextBox::SetText(std::string text) {
-  text_ = std::move(text);
+  ++revision_;
+  text_ = multi_line_ && HasLineBreak(text) ? NormalizeLineBreaks(text) : std::move(text);
   length_ = utf8::Length(text_);
   sel_start_ = length_;
   sel_length_ = 0;
 }
 
 void TextBox::SetSelStart(int position) {
+  ++revision_;
   sel_start_ = std::clamp(position, 0, length_);
   sel_length_ = 0;
 }
 
 void TextBox::SetSelLength(int length) {
+  ++revision_;
   sel_length_ = std::clamp(length, 0, length_ - sel_start_);
 }
 
@@ -57,6 +80,12 @@ std::string TextBox::SelText() const {
 }
 
 void TextBox::SetSelText(std::string_view replacement) {
+  std::string normalized;
+  if (multi_line_ && HasLineBreak(replacement)) {
+    normalized = NormalizeLineBreaks(replacement);
+    replacement = normalized;
+  }
+  ++revision_;
   std::size_t from = utf8::Offset(text_, sel_start_);
   std::size_t to = utf8::Offset(text_, sel_start_ + sel_length_);
   text_.replace(from, to - from, replacement);

@@ -13,7 +13,8 @@ class TextBox {
 
   const std::string& Text() const { return text_; }
   // Replaces the whole text; the caret goes to its end, as a user expects
-  // after a value has been written into a box.
+  // after a value has been written into a box. A multi-line box breaks its
+  // lines with CR LF only: lone CRs and LFs become CR LF.
   void SetText(std::string text);
 
   int Length() const { return length_; }
@@ -39,6 +40,10 @@ class TextBox {
 
   bool MultiLine() const { return multi_line_; }
 
+  // Goes up with every change of the text, caret or selection, so that a
+  // window mirroring the box can skip the boxes that did not change.
+  unsigned long long Revision() const { return revision_; }
+
   bool Visible = true;
   bool Enabled = true;
 
@@ -48,6 +53,7 @@ class TextBox {
   int sel_start_ = 0;
   int sel_length_ = 0;
   bool multi_line_ = false;
+  unsigned long long revision_ = 0;
 };
 
 struct Label {
@@ -56,9 +62,21 @@ struct Label {
 };
 
 struct Button {
+  bool Visible = true;
+  bool Enabled = true;
+};
+
+struct CheckBox {
+  int Value = 0;  // 0 unchecked, 1 checked
   std::string Caption;
   bool Visible = true;
   bool Enabled = true;
+};
+
+// A container; its height is in twips, as the window's layout is.
+struct Frame {
+  bool Visible = true;
+  int Height = 0;
 };
 
 }  // namespace quorvel

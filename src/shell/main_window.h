@@ -12,6 +12,9 @@ void RegisterHandlers(Form1& f);
 // The window's load sequence, run before it is first shown.
 void Form_Load(Form1& f);
 
+// The window is closing, by its close box or the system.
+void Form_Unload(Form1& f);
+
 // The window is shown: its first control in tab order, the display, takes
 // the focus.
 void Form_Shown(Form1& f);

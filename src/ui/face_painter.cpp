@@ -94,6 +94,25 @@ void PaintFace(QPainter& p, const QRectF& area, Face face, bool enabled) {
     case Face::AllClear:
       Letters(p, QStringLiteral("AC"), kClearColour, 18);
       break;
+    case Face::ClearInputs:
+      Letters(p, QStringLiteral("FC"), kClearColour, 17);
+      break;
+    case Face::CashFlow: {
+      QPainterPath triangle;
+      triangle.moveTo(cx - 17, cy);
+      triangle.lineTo(cx - 7, cy - 7);
+      triangle.lineTo(cx - 7, cy + 7);
+      triangle.closeSubpath();
+      p.fillPath(triangle, QColor(204, 0, 204));  // magenta
+      QFont font(QStringLiteral("DejaVu Sans"));
+      font.setBold(true);
+      font.setPixelSize(15);
+      p.setFont(font);
+      p.setPen(QColor(204, 0, 204));
+      p.drawText(QRectF(cx - 6, 0, kPictureWidth / 2 + 6, kPictureHeight),
+                 Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CF"));
+      break;
+    }
     case Face::None:
       break;
   }

@@ -8,7 +8,19 @@ class QRectF;
 
 namespace quorvel::ui {
 
-enum class Face { None, Plus, Minus, Multiply, Divide, Equals, Backspace, Clear, AllClear };
+enum class Face {
+  None,
+  Plus,
+  Minus,
+  Multiply,
+  Divide,
+  Equals,
+  Backspace,
+  Clear,
+  AllClear,
+  ClearInputs,  // "FC"
+  CashFlow,     // a triangle pointing left, then "CF"
+};
 
 void PaintFace(QPainter& painter, const QRectF& area, Face face, bool enabled);
 

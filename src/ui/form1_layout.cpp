@@ -13,9 +13,43 @@ constexpr int kKeyW = 855, kKeyH = 495;
 // The small function keys.
 constexpr int kSmallTop = 4200, kSmallW = 495, kSmallH = 255;
 
+constexpr const char* kPerTip =
+    "Payment period in the range 1 through NPer. Or interest rate received on gains from cash "
+    "reinvestment.";
+constexpr const char* kCashFlowTip =
+    "Cash flows must contain at least one negative value (a payment) and one positive value (a "
+    "receipt)";
+
 constexpr std::array kLayout = {
     WidgetSpec{Ctl::Text1, K::TextBox, 1080, 960, 4215, 495, "", "Main Display or Entry Box",
                Face::None, Align::Right},
+    WidgetSpec{Ctl::TextN, K::TextBox, 240, 1920, 615, 285, "", "", Face::None, Align::Right},
+    WidgetSpec{Ctl::TextInterest, K::TextBox, 960, 1920, 735, 285, "", "", Face::None,
+               Align::Right},
+    WidgetSpec{Ctl::TextPV, K::TextBox, 1800, 1920, 1215, 285, "", "", Face::None, Align::Right},
+    WidgetSpec{Ctl::TextFV, K::TextBox, 3120, 1920, 1215, 285, "", "", Face::None, Align::Right},
+    WidgetSpec{Ctl::TextPMT, K::TextBox, 4440, 1920, 1215, 285, "", "", Face::None, Align::Right},
+    WidgetSpec{Ctl::TextPer, K::TextBox, 240, 2520, 855, 285, "", "", Face::None, Align::Right},
+    WidgetSpec{Ctl::Label6, K::Label, 240, 1680, 615, 195, "",
+               "Total number of payment periods in the annuity", Face::None, Align::Center},
+    WidgetSpec{Ctl::Label7, K::Label, 960, 1680, 675, 195, "", "Interest per period, in percentage",
+               Face::None, Align::Center},
+    WidgetSpec{Ctl::Label8, K::Label, 1800, 1680, 1155, 195, "", "Present value", Face::None,
+               Align::Center},
+    WidgetSpec{Ctl::Label9, K::Label, 3120, 1680, 1275, 195, "", "Future value", Face::None,
+               Align::Center},
+    WidgetSpec{Ctl::Label10, K::Label, 4440, 1680, 1155, 195, "", "Payment per period", Face::None,
+               Align::Center},
+    WidgetSpec{Ctl::Label5, K::Label, 255, 2280, 375, 195, "", kPerTip},
+    WidgetSpec{Ctl::Label11, K::Label, 630, 2280, 1125, 195, "", kPerTip},
+    // Wider than the design's 975 twips, up to the rate-conversion buttons,
+    // so that its caption reads in two lines.
+    WidgetSpec{Ctl::CheckPayment, K::CheckBox, 240, 2880, 1185, 375, "",
+               "Specifying when payments are due"},
+    WidgetSpec{Ctl::CommandCF, K::PictureButton, 2280, 3480, 495, 315, "",
+               "Enter or view cash flows", Face::CashFlow},
+    WidgetSpec{Ctl::CommandClear, K::PictureButton, 5040, 3480, 615, 375, "",
+               "Clear all financial calculator inputs", Face::ClearInputs},
     WidgetSpec{Ctl::Label13, K::Label, 1080, 480, 735, 375, "",
                "Specify number of decimal point to display"},
     WidgetSpec{Ctl::TextDecimal, K::TextBox, 1800, 600, 375, 285, "", "", Face::None,
@@ -77,6 +111,15 @@ constexpr std::array kLayout = {
                "Calcuate result", Face::Equals},
     WidgetSpec{Ctl::CommandBackSpace, K::PictureButton, kCol[4], 6600, kKeyW, kKeyH, "",
                "Back space", Face::Backspace},
+
+    // The cash-flow editor lies over the left of the keypad when shown.
+    WidgetSpec{Ctl::Frame1, K::Frame, 120, 3360, 2160, 2400, "", ""},
+    WidgetSpec{Ctl::Label12, K::Label, 165, 180, 1335, 255, "", kCashFlowTip, Face::None,
+               Align::Left, Ctl::Frame1},
+    WidgetSpec{Ctl::LabelLineNum, K::Label, 1560, 180, 495, 255, "", "", Face::None, Align::Left,
+               Ctl::Frame1},
+    WidgetSpec{Ctl::TextCF, K::MultiLineTextBox, 120, 495, 1935, 1800, "", "", Face::None,
+               Align::Left, Ctl::Frame1},
 };
 
 }  // namespace

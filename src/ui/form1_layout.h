@@ -10,7 +10,7 @@
 
 namespace quorvel::ui {
 
-enum class WidgetKind { TextBox, Label, Button, PictureButton };
+enum class WidgetKind { TextBox, MultiLineTextBox, Label, Button, PictureButton, CheckBox, Frame };
 
 enum class Align { Left, Center, Right };
 
@@ -22,13 +22,14 @@ struct WidgetSpec {
   const char* tooltip;
   Face face = Face::None;
   Align align = Align::Left;
+  Ctl parent = Ctl::None;  // a frame; positions are then relative to it
 };
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 5895;
 inline constexpr int kClientHeightTwips = 7320;
 
-// Every control of the main window, in tab order.
+// Every control of the main window, in tab order; a frame before its contents.
 std::span<const WidgetSpec> Form1Layout();
 
 }  // namespace quorvel::ui

@@ -1,7 +1,9 @@
 #include "ui/form1_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -10,6 +12,7 @@
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
 #include "ui/key_mapping.h"
+#include "ui/wrapping_check_box.h"
 
 namespace quorvel::ui {
 namespace {
@@ -28,6 +31,11 @@ Qt::Alignment AlignmentOf(Align align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+QString NameOf(Ctl control) {
+  const std::string_view name = ControlName(control);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
 
 Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), model_(model) {
@@ -35,9 +43,13 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
   setWindowTitle(QStringLiteral("Quorvel Calculator"));
   auto* client = new QWidget(this);
   client->setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
+  QFont font = client->font();
+  font.setPixelSize(11);
+  client->setFont(font);
   setCentralWidget(client);
   BuildWidgets(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  shown_revision_.fill(~0ULL);
   Mirror();
 }
 
@@ -45,42 +57,70 @@ void Form1Window::BuildWidgets(QWidget* client) {
   QWidget* previous = nullptr;
   for (const WidgetSpec& spec : Form1Layout()) {
     const Ctl control = spec.control;
+    QWidget* parent = spec.parent == Ctl::None ? client : widgetFor(spec.parent);
     QWidget* widget = nullptr;
     switch (spec.kind) {
       case WidgetKind::TextBox: {
-        auto* edit = new ModelLineEdit(control, *this, client);
+        auto* edit = new ModelLineEdit(control, *this, parent);
         edit->setAlignment(AlignmentOf(spec.align));
-        auto edited = [this, control] {
-          if (!mirroring_) edited_[static_cast<std::size_t>(control)] = true;
+        connect(edit, &QLineEdit::textChanged, this, [this, control] {
+          if (!mirroring_) text_edited_[Index(control)] = caret_moved_[Index(control)] = true;
+        });
+        auto moved = [this, control] {
+          if (!mirroring_) caret_moved_[Index(control)] = true;
         };
-        connect(edit, &QLineEdit::textChanged, this, edited);
-        connect(edit, &QLineEdit::cursorPositionChanged, this, edited);
-        connect(edit, &QLineEdit::selectionChanged, this, edited);
+        connect(edit, &QLineEdit::cursorPositionChanged, this, moved);
+        connect(edit, &QLineEdit::selectionChanged, this, moved);
+        widget = edit;
+        break;
+      }
+      case WidgetKind::MultiLineTextBox: {
+        auto* edit = new ModelTextEdit(control, *this, parent);
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, control] {
+          if (!mirroring_) text_edited_[Index(control)] = caret_moved_[Index(control)] = true;
+        });
+        auto moved = [this, control] {
+          if (!mirroring_) caret_moved_[Index(control)] = true;
+        };
+        connect(edit, &QPlainTextEdit::cursorPositionChanged, this, moved);
+        connect(edit, &QPlainTextEdit::selectionChanged, this, moved);
         widget = edit;
         break;
       }
       case WidgetKind::Label: {
-        auto* label = new QLabel(client);
+        auto* label = new QLabel(parent);
         label->setAlignment(AlignmentOf(spec.align));
-        label->setWordWrap(true);
+        label->setWordWrap(spec.height >= 375);  // room for two lines
         widget = label;
         break;
       }
       case WidgetKind::Button:
       case WidgetKind::PictureButton: {
         QPushButton* button = spec.kind == WidgetKind::PictureButton
-                                  ? new FaceButton(spec.face, client)
-                                  : new QPushButton(QString::fromUtf8(spec.caption), client);
+                                  ? new FaceButton(spec.face, parent)
+                                  : new QPushButton(QString::fromUtf8(spec.caption), parent);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, control] { Route([this, control] { model_.Click(control); }); });
         widget = button;
         break;
       }
+      case WidgetKind::CheckBox: {
+        auto* box = new WrappingCheckBox(parent);
+        connect(box, &QCheckBox::clicked, this,
+                [this, control] { Route([this, control] { model_.Click(control); }); });
+        widget = box;
+        break;
+      }
+      case WidgetKind::Frame: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        frame->setAutoFillBackground(true);
+        widget = frame;
+        break;
+      }
     }
-    const QString name = QString::fromUtf8(ControlName(control).data(),
-                                           static_cast<qsizetype>(ControlName(control).size()));
-    widget->setObjectName(name);
+    widget->setObjectName(NameOf(control));
     widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
                         Pixels(spec.height));
     const QString tooltip = QString::fromUtf8(spec.tooltip);
@@ -90,7 +130,7 @@ void Form1Window::BuildWidgets(QWidget* client) {
     }
     if (spec.kind == WidgetKind::PictureButton) widget->setAccessibleName(tooltip);
     widget->installEventFilter(this);
-    widgets_[static_cast<std::size_t>(control)] = widget;
+    widgets_[Index(control)] = widget;
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous) setTabOrder(previous, widget);
       previous = widget;
@@ -106,6 +146,12 @@ void Form1Window::BuildWidgets(QWidget* client) {
     bold.setBold(true);
     widgetFor(indicator)->setFont(bold);
   }
+  // The payment-timing caption wraps onto two lines in a smaller, narrower
+  // type.
+  QFont small(QStringLiteral("DejaVu Sans Condensed"));
+  small.setPixelSize(10);
+  widgetFor(Ctl::CheckPayment)->setFont(small);
+  widgetFor(Ctl::Frame1)->raise();
 }
 
 Ctl Form1Window::ControlOf(QObject* object) const {
@@ -115,6 +161,10 @@ Ctl Form1Window::ControlOf(QObject* object) const {
   return Ctl::None;
 }
 
+ModelTextWidget* Form1Window::TextWidgetFor(Ctl control) const {
+  return dynamic_cast<ModelTextWidget*>(widgetFor(control));
+}
+
 void Form1Window::Route(const std::function<void()>& action) {
   TakeUserEdits();
   action();
@@ -122,25 +172,15 @@ void Form1Window::Route(const std::function<void()>& action) {
 }
 
 void Form1Window::TakeUserEdits() {
-  for (std::size_t i = 0; i < edited_.size(); ++i) {
-    if (edited_[i]) TakeUserEdit(static_cast<Ctl>(i));
-  }
-}
-
-void Form1Window::TakeUserEdit(Ctl control) {
-  edited_[static_cast<std::size_t>(control)] = false;
-  auto* edit = qobject_cast<QLineEdit*>(widgetFor(control));
-  TextBox* box = model_.TextBoxOf(control);
-  if (!edit || !box) return;
-  const QString text = edit->text();
-  std::string utf8 = text.toStdString();
-  if (utf8 != box->Text()) box->SetText(std::move(utf8));
-  if (edit->hasSelectedText()) {
-    int start = ToModelPosition(text, edit->selectionStart());
-    int end = ToModelPosition(text, edit->selectionEnd());
-    box->Select(start, end - start);
-  } else {
-    box->SetSelStart(ToModelPosition(text, edit->cursorPosition()));
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    if (!text_edited_[i] && !caret_moved_[i]) continue;
+    const Ctl control = static_cast<Ctl>(i);
+    TextBox* box = model_.TextBoxOf(control);
+    if (ModelTextWidget* widget = TextWidgetFor(control); widget && box) {
+      widget->PullInto(*box, text_edited_[i]);
+      shown_revision_[i] = box->Revision();
+    }
+    text_edited_[i] = caret_moved_[i] = false;
   }
 }
 
@@ -150,30 +190,37 @@ void Form1Window::Mirror() {
     const Ctl control = static_cast<Ctl>(i);
     QWidget* widget = widgets_[i];
     if (!widget) continue;
+    bool visible = true;
+    bool enabled = true;
     if (TextBox* box = model_.TextBoxOf(control)) {
-      auto* edit = static_cast<QLineEdit*>(widget);
-      const QString text = QString::fromStdString(box->Text());
-      if (edit->text() != text) edit->setText(text);
-      const int start = ToQtPosition(text, box->SelStart());
-      const int end = ToQtPosition(text, box->SelStart() + box->SelLength());
-      if (end > start) {
-        if (edit->selectionStart() != start || edit->selectionEnd() != end) {
-          edit->setSelection(start, end - start);
-        }
-      } else if (edit->hasSelectedText() || edit->cursorPosition() != start) {
-        edit->setCursorPosition(start);
+      if (shown_revision_[i] != box->Revision()) {
+        TextWidgetFor(control)->PushFrom(*box);
+        shown_revision_[i] = box->Revision();
       }
-      if (widget->isHidden() == box->Visible) widget->setVisible(box->Visible);
-      if (widget->isEnabled() != box->Enabled) widget->setEnabled(box->Enabled);
+      visible = box->Visible;
+      enabled = box->Enabled;
     } else if (Label* label = model_.LabelOf(control)) {
       auto* qlabel = static_cast<QLabel*>(widget);
       const QString caption = QString::fromStdString(label->Caption);
       if (qlabel->text() != caption) qlabel->setText(caption);
-      if (widget->isHidden() == label->Visible) widget->setVisible(label->Visible);
+      visible = label->Visible;
+    } else if (CheckBox* check = model_.CheckBoxOf(control)) {
+      auto* qcheck = static_cast<QCheckBox*>(widget);
+      const QString caption = QString::fromStdString(check->Caption);
+      if (qcheck->text() != caption) qcheck->setText(caption);
+      if (qcheck->isChecked() != (check->Value != 0)) qcheck->setChecked(check->Value != 0);
+      visible = check->Visible;
+      enabled = check->Enabled;
+    } else if (Frame* frame = model_.FrameOf(control)) {
+      const int height = Pixels(frame->Height);
+      if (widget->height() != height) widget->resize(widget->width(), height);
+      visible = frame->Visible;
     } else if (Button* button = model_.ButtonOf(control)) {
-      if (widget->isHidden() == button->Visible) widget->setVisible(button->Visible);
-      if (widget->isEnabled() != button->Enabled) widget->setEnabled(button->Enabled);
+      visible = button->Visible;
+      enabled = button->Enabled;
     }
+    if (widget->isHidden() == visible) widget->setVisible(visible);
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
   }
   if (QWidget* focus = widgetFor(model_.Focused()); focus && focusWidget() != focus) {
     focus->setFocus(Qt::OtherFocusReason);
@@ -210,7 +257,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::FocusIn: {
       // Switching windows or opening a menu leaves the window's own focus
-      // where it was.
+      // where it was; focus moved by the mirror is already the model's.
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
       if (!mirroring_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
           reason != Qt::MenuBarFocusReason) {
@@ -244,6 +291,11 @@ void Form1Window::showEvent(QShowEvent* event) {
     shown_ = true;
     Route([this] { shell::Form_Shown(model_); });
   }
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  Route([this] { shell::Form_Unload(model_); });
+  event->accept();
 }
 
 }  // namespace quorvel::ui

@@ -8,11 +8,7 @@
 #include <functional>
 
 #include "core/form1.h"
-#include "ui/model_line_edit.h"
-
-class QLabel;
-class QLineEdit;
-class QAbstractButton;
+#include "ui/model_text_widgets.h"
 
 namespace quorvel::ui {
 
@@ -23,10 +19,11 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   explicit Form1Window(Form1& model, QWidget* parent = nullptr);
 
   Form1& model() { return model_; }
-  QWidget* widgetFor(Ctl control) const { return widgets_[static_cast<std::size_t>(control)]; }
+  QWidget* widgetFor(Ctl control) const { return widgets_[Index(control)]; }
 
   // Copies the model into the widgets: texts, carets, captions, visibility,
-  // and the focus.
+  // sizes, and the focus. Boxes whose model did not change are skipped, so
+  // this stays cheap with a long cash-flow list.
   void Mirror();
 
   // Runs `action` on the model between taking in what the user changed in
@@ -42,16 +39,22 @@ class Form1Window : public QMainWindow, public TextBoxHost {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  static std::size_t Index(Ctl control) { return static_cast<std::size_t>(control); }
   void BuildWidgets(QWidget* client);
   void TakeUserEdits();
-  void TakeUserEdit(Ctl control);
   Ctl ControlOf(QObject* object) const;
+  ModelTextWidget* TextWidgetFor(Ctl control) const;
 
   Form1& model_;
   std::array<QWidget*, kControlCount> widgets_{};
-  std::array<bool, kControlCount> edited_{};
+  // What the user changed in a text widget since the model last saw it.
+  std::array<bool, kControlCount> text_edited_{};
+  std::array<bool, kControlCount> caret_moved_{};
+  // The model revision each text widget shows.
+  std::array<unsigned long long, kControlCount> shown_revision_{};
   bool mirroring_ = false;
   bool shown_ = false;
 };

@@ -84,12 +84,15 @@ int ShiftState(const QKeyEvent& event) {
 int CharacterCode(const QKeyEvent& event) {
   const int key = event.key();
   const auto modifiers = event.modifiers();
+  // Ctrl+Enter types a line feed, plain Enter a carriage return.
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    return modifiers & Qt::ControlModifier ? 10 : keys::kReturn;
+  }
   if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return 1 + (key - Qt::Key_A);
     return 0;
   }
   if (key == Qt::Key_Backspace) return keys::kBack;
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::kReturn;
   const QString text = event.text();
   if (text.isEmpty()) return 0;
   char32_t code = text.at(0).unicode();

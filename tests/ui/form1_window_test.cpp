@@ -1,70 +1,28 @@
 // The main window on the offscreen platform: real widgets, clicked and typed
 // into by object name, checked by what they show.
 
-#include <QAccessible>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include "core/form1.h"
-#include "fake_platform.h"
-#include "shell/main_window.h"
-#include "ui/form1_window.h"
+#include "window_fixture.h"
 
 using quorvel::Ctl;
 
-class Form1WindowTest : public QObject {
+class Form1WindowTest : public QObject, public quorvel::testing::WindowFixture {
   Q_OBJECT
 
- private:
-  quorvel::testing::FakePlatform platform_;
-  std::unique_ptr<quorvel::Form1> model_;
-  std::unique_ptr<quorvel::ui::Form1Window> window_;
-
-  template <class T = QWidget>
-  T* Find(const char* name) {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-  }
-  QString Display() { return Find<QLineEdit>("Text1")->text(); }
-  QString Caption(const char* label) { return Find<QLabel>(label)->text(); }
-  void Click(const char* names) {
-    for (const QString& name : QString::fromLatin1(names).split(QLatin1Char(' '))) {
-      auto* button = window_->findChild<QPushButton*>(name);
-      QVERIFY2(button, qPrintable(name));
-      QTest::mouseClick(button, Qt::LeftButton);
-    }
-  }
-  QWidget* Focused() { return QApplication::focusWidget(); }
+  QString Display() { return Text("Text1"); }
 
  private slots:
-  void init() {
-    platform_ = {};
-    model_ = std::make_unique<quorvel::Form1>(platform_);
-    quorvel::shell::RegisterHandlers(*model_);
-    quorvel::shell::Form_Load(*model_);
-    window_ = std::make_unique<quorvel::ui::Form1Window>(*model_);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    model_.reset();
-  }
+  void init() { Open(); }
+  void cleanup() { Close(); }
 
   void windowHasItsTitleSizeAndControls() {
-    QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Quorvel Calculator"));
-    QCOMPARE(window_->centralWidget()->size(), QSize(393, 488));
+    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quorvel Calculator"));
+    QCOMPARE(window->centralWidget()->size(), QSize(393, 488));
     for (int i = 1; i < quorvel::kControlCount; ++i) {
       const auto control = static_cast<Ctl>(i);
-      if (!window_->widgetFor(control)) continue;  // built by the panel's window code
+      if (!window->widgetFor(control)) continue;  // built by the panel's window code
       const auto name = quorvel::ControlName(control);
-      QVERIFY2(window_->findChild<QWidget*>(QString::fromLatin1(name.data(), name.size())),
+      QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name.data(), name.size())),
                name.data());
     }
     for (const char* name : {"Text1",
@@ -186,9 +144,9 @@ class Form1WindowTest : public QObject {
     QTest::keyClicks(Find("TextDecimal"), QStringLiteral("a-.5"));
     QTest::keyClick(Find("TextDecimal"), Qt::Key_Return);
     QCOMPARE(Find<QLineEdit>("TextDecimal")->text(), QStringLiteral("25"));
-    QCOMPARE(model_->TextDecimal.Text(), std::string("25"));
+    QCOMPARE(model->TextDecimal.Text(), std::string("25"));
     QTest::mouseClick(Find("Text1"), Qt::LeftButton);
-    QCOMPARE(model_->DisplayFormat, std::string("0.000000000000000"));  // at most 15
+    QCOMPARE(model->DisplayFormat, std::string("0.000000000000000"));  // at most 15
   }
 
   void errorsShowInTheStatusBar() {
@@ -197,7 +155,7 @@ class Form1WindowTest : public QObject {
     QCOMPARE(Display(), QStringLiteral("0"));
     Click("NumSqRtCommand");
     QCOMPARE(Caption("Label4"), QStringLiteral("Error! Sqrt negative number or zero."));
-    QVERIFY(platform_.messages.empty());
+    QVERIFY(platform->messages.empty());
   }
 };
 

@@ -1,0 +1,59 @@
+// The cash-flow list: a multi-line box in a frame that unrolls on its
+// button, hides when the list loses the focus, and shows the caret's line.
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+#include "core/platform.h"
+#include "core/utf8.h"
+#include "panel/panel.h"
+
+namespace quorvel::panel {
+
+void CommandCF_Click(Form1& f) {
+  const int target = f.Frame1.Height;
+  f.Frame1.Height = 0;
+  f.Frame1.Visible = true;
+  // One twip per step, letting the window paint in between. A second click
+  // arriving meanwhile runs its own unroll up to the height of the moment;
+  // this one then carries on to the full height.
+  while (f.Frame1.Height < target && !f.Unloading) {
+    f.platform.DoEvents();
+    f.Frame1.Height += 1;
+  }
+  f.Frame1.Height = target;
+  f.SetFocus(Ctl::TextCF);
+}
+
+void TextCF_GotFocus(Form1& f) {
+  UpdateLineNum(f);
+  f.Frame1.Visible = true;
+  f.ActiveField = 7;
+}
+
+void TextCF_LostFocus(Form1& f) {
+  f.KeyPreview = true;
+  f.Frame1.Visible = false;
+}
+
+void TextCF_KeyPress(Form1&, int& key_ascii) {
+  const int k = key_ascii;
+  const bool allowed =
+      (k >= '0' && k <= '9') || k == '.' || k == '$' || k == '-' || k == 8 || k == 10 || k == 13;
+  if (!allowed) key_ascii = 0;
+}
+
+void UpdateLineNum(Form1& f) {
+  // The line is one more than the line breaks before the caret (the start
+  // of the selection).
+  const std::string& text = f.TextCF.Text();
+  const std::size_t end = utf8::Offset(text, f.TextCF.SelStart());
+  const auto breaks =
+      std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\r');
+  char digits[24];
+  auto last = std::to_chars(digits, digits + sizeof digits, breaks + 1).ptr;
+  f.LabelLineNum.Caption = " " + std::string(digits, last);
+}
+
+}  // namespace quorvel::panel

@@ -1,0 +1,33 @@
+#pragma once
+// The financial input panel: the six fields with their key filters, the
+// payment-timing box, Clear, and the cash-flow editor.
+
+#include <string_view>
+
+#include "core/form1.h"
+
+namespace quorvel::panel {
+
+// Registers every handler of the panel with the window.
+void RegisterPanel(Form1& f);
+
+// --- Input fields ---------------------------------------------------------------
+// Key filters: A for the number of periods, B for the interest and the period
+// number, C for the amounts.
+void FilterGroupA(Form1& f, Ctl field, int& key_ascii);
+void FilterGroupB(Form1& f, Ctl field, int& key_ascii);
+void FilterGroupC(Form1& f, Ctl field, int& key_ascii);
+void CheckPayment_Click(Form1& f);
+void CommandClear_Click(Form1& f);
+// The payment timing the financial functions pass on: 0 at the end of each
+// period, 1 at the beginning.
+int PaymentDue(const Form1& f);
+
+// --- Cash-flow editor -------------------------------------------------------------
+void CommandCF_Click(Form1& f);
+void TextCF_GotFocus(Form1& f);
+void TextCF_LostFocus(Form1& f);
+void TextCF_KeyPress(Form1& f, int& key_ascii);
+void UpdateLineNum(Form1& f);
+
+}  // namespace quorvel::panel

@@ -1,0 +1,60 @@
+#pragma once
+// The real main window on the offscreen platform, with a recording platform
+// behind the model, and helpers that find widgets by object name.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "core/form1.h"
+#include "fake_platform.h"
+#include "shell/main_window.h"
+#include "ui/form1_window.h"
+
+namespace quorvel::testing {
+
+class WindowFixture {
+ public:
+  void Open() {
+    platform = std::make_unique<FakePlatform>();
+    model = std::make_unique<Form1>(*platform);
+    shell::RegisterHandlers(*model);
+    shell::Form_Load(*model);
+    window = std::make_unique<ui::Form1Window>(*model);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window did not become active");
+  }
+  void Close() {
+    window.reset();
+    model.reset();
+    platform.reset();
+  }
+
+  template <class T = QWidget>
+  T* Find(const char* name) {
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+  }
+  QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
+  QString Caption(const char* label) { return Find<QLabel>(label)->text(); }
+  // Clicks the buttons named, separated by blanks, with the mouse.
+  void Click(const char* names) {
+    for (const QString& name : QString::fromLatin1(names).split(QLatin1Char(' '))) {
+      auto* widget = window->findChild<QWidget*>(name);
+      if (!widget) qFatal("no widget %s", qPrintable(name));
+      QTest::mouseClick(widget, Qt::LeftButton);
+    }
+  }
+  QWidget* Focused() { return QApplication::focusWidget(); }
+
+  std::unique_ptr<FakePlatform> platform;
+  std::unique_ptr<Form1> model;
+  std::unique_ptr<ui::Form1Window> window;
+};
+
+}  // namespace quorvel::testing

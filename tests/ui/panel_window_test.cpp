@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "window_fixture.h"
 
@@ -125,6 +126,35 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
     QVERIFY(!Find("Frame1")->isVisible());
     Click("CommandCF");
     QCOMPARE(list->toPlainText(), QStringLiteral("-1000300\n400"));
+  }
+
+  void secondClickDuringTheUnrollEndsFullyOpen() {
+    // A zero timer runs at every pass of the unroll through the event loop.
+    int clicked_at = -1;
+    QTimer poll;
+    poll.setInterval(0);
+    connect(&poll, &QTimer::timeout, [&] {
+      if (clicked_at < 0 && model->Frame1.Height >= 1000) {
+        clicked_at = model->Frame1.Height;
+        QTest::mouseClick(Find("CommandCF"), Qt::LeftButton);
+      }
+    });
+    poll.start();
+    Click("CommandCF");
+    poll.stop();
+    QCOMPARE(clicked_at, 1000);
+    QCOMPARE(model->Frame1.Height, 2400);
+    QCOMPARE(Find("Frame1")->height(), 160);
+    QVERIFY(Find("Frame1")->isVisible());
+    QCOMPARE(Focused(), Find("TextCF"));
+  }
+
+  void closingDuringTheUnrollStopsIt() {
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    Click("CommandCF");
+    QVERIFY(!window->isVisible());
+    QVERIFY(model->Unloading);
+    QCOMPARE(model->Frame1.Height, 2400);
   }
 
   void keypadFromTheListOnlyFocusesTheDisplay() {

@@ -9,21 +9,38 @@
 #include <QTest>
 #include <memory>
 
+#include <string>
+#include <vector>
+
 #include "core/form1.h"
-#include "fake_platform.h"
 #include "shell/main_window.h"
 #include "ui/form1_window.h"
+#include "ui/qt_platform.h"
 
 namespace quorvel::testing {
+
+// The program's own platform, but message boxes are recorded, not shown.
+class WindowTestPlatform : public ui::QtPlatform {
+ public:
+  struct Message {
+    std::string text;
+    std::string title;
+  };
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    messages.push_back({text, title});
+  }
+  std::vector<Message> messages;
+};
 
 class WindowFixture {
  public:
   void Open() {
-    platform = std::make_unique<FakePlatform>();
+    platform = std::make_unique<WindowTestPlatform>();
     model = std::make_unique<Form1>(*platform);
     shell::RegisterHandlers(*model);
     shell::Form_Load(*model);
     window = std::make_unique<ui::Form1Window>(*model);
+    platform->SetMainWindow(window.get());
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window did not become active");
@@ -52,7 +69,7 @@ class WindowFixture {
   }
   QWidget* Focused() { return QApplication::focusWidget(); }
 
-  std::unique_ptr<FakePlatform> platform;
+  std::unique_ptr<WindowTestPlatform> platform;
   std::unique_ptr<Form1> model;
   std::unique_ptr<ui::Form1Window> window;
 };

@@ -3,22 +3,17 @@
 
 #include <QApplication>
 
-#include "core/form1.h"
-#include "shell/main_window.h"
-#include "ui/form1_window.h"
-#include "ui/qt_platform.h"
+#include "shell/version.h"
+#include "ui/program.h"
+
+// The file version, findable in the binary (`strings`, `what`).
+[[gnu::used]] static const char kIdent[] =
+    "@(#) Quorvel Calculator file version " QUORVEL_FILE_VERSION;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel Calculator"));
-  QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-
-  quorvel::ui::QtPlatform platform;
-  quorvel::Form1 model(platform);
-  quorvel::shell::RegisterHandlers(model);
-  quorvel::shell::Form_Load(model);
-  quorvel::ui::Form1Window window(model);
-  platform.SetMainWindow(&window);
-  window.show();
-  return QApplication::exec();
+  QApplication::setApplicationVersion(QString::fromLatin1(quorvel::shell::kFileVersion));
+  QApplication::setDesktopFileName(QStringLiteral("quorvel-calculator"));
+  return quorvel::ui::RunProgram();
 }

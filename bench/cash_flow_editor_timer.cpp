@@ -35,10 +35,11 @@ int main(int argc, char* argv[]) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   quorvel::ui::QtPlatform platform;
   quorvel::Form1 model(platform);
-  quorvel::shell::RegisterHandlers(model);
-  quorvel::shell::Form_Load(model);
-  quorvel::ui::Form1Window window(model);
+  quorvel::shell::Module1 module;
+  quorvel::shell::RegisterHandlers(model, module);
+  quorvel::ui::Form1Window window(model, module);
   platform.SetMainWindow(&window);
+  window.Route([&] { quorvel::shell::Form_Load(model, module); });
   window.show();
   window.activateWindow();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;

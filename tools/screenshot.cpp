@@ -1,6 +1,7 @@
 // Developer tool: opens the main window, clicks the named controls in order
 // and saves the window as a PNG, to look at the program as a user sees it.
 //   screenshot OUT.png [CONTROL ...]   (a control "type:TEXT" types TEXT)
+//   screenshot OUT.png frmSplash       (the splash window instead)
 
 #include <QApplication>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "shell/main_window.h"
 #include "ui/form1_window.h"
 #include "ui/qt_platform.h"
+#include "ui/splash_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -18,12 +20,19 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s OUT.png [CONTROL ...]\n", argv[0]);
     return 2;
   }
+  if (argc == 3 && QString::fromLatin1(argv[2]) == QStringLiteral("frmSplash")) {
+    quorvel::ui::SplashWindow splash;
+    splash.show();
+    if (!QTest::qWaitForWindowExposed(&splash)) return 1;
+    return splash.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  }
   quorvel::ui::QtPlatform platform;
   quorvel::Form1 model(platform);
-  quorvel::shell::RegisterHandlers(model);
-  quorvel::shell::Form_Load(model);
-  quorvel::ui::Form1Window window(model);
+  quorvel::shell::Module1 module;
+  quorvel::shell::RegisterHandlers(model, module);
+  quorvel::ui::Form1Window window(model, module);
   platform.SetMainWindow(&window);
+  window.Route([&] { quorvel::shell::Form_Load(model, module); });
   window.show();
   window.activateWindow();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;

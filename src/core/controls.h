@@ -20,6 +20,12 @@
 
 #define QUORVEL_FRAMES(X) X(Frame1)
 
+#define QUORVEL_MENUS(X)                                                              \
+  X(MenuEdit) X(MenuCut) X(MenuCopy) X(MenuPaste) X(MenuExit) X(MenuHelp) X(MenuHelpTopics) \
+  X(MenuAbout)
+
+#define QUORVEL_TOOLBARS(X) X(Toolbar1)
+
 #define QUORVEL_BUTTONS(X)                                                          \
   X(Num0Command) X(Num1Command) X(Num2Command) X(Num3Command) X(Num4Command)        \
   X(Num5Command) X(Num6Command) X(Num7Command) X(Num8Command) X(Num9Command)        \
@@ -37,7 +43,7 @@ enum class Ctl : std::int16_t {
 #define QUORVEL_ENUM(name) name,
   QUORVEL_TEXT_BOXES(QUORVEL_ENUM) QUORVEL_MULTI_LINE_TEXT_BOXES(QUORVEL_ENUM)
       QUORVEL_LABELS(QUORVEL_ENUM) QUORVEL_CHECK_BOXES(QUORVEL_ENUM) QUORVEL_FRAMES(QUORVEL_ENUM)
-          QUORVEL_BUTTONS(QUORVEL_ENUM)
+          QUORVEL_BUTTONS(QUORVEL_ENUM) QUORVEL_MENUS(QUORVEL_ENUM) QUORVEL_TOOLBARS(QUORVEL_ENUM)
 #undef QUORVEL_ENUM
               Count
 };

@@ -118,6 +118,10 @@ void Form1::RaiseClick(Ctl control) {
   if (auto& click = On(control).Click) click();
 }
 
+void Form1::ButtonClick(Ctl toolbar, const std::string& key) {
+  if (auto& click = On(toolbar).ButtonClick) click(key);
+}
+
 void Form1::Click(Ctl control) {
   SetFocus(control);
   if (CheckBox* box = CheckBoxOf(control)) {

@@ -26,6 +26,8 @@ struct EventHandlers {
   std::function<void(int& key_ascii)> KeyPress;
   std::function<void(int& key_code, int shift)> KeyDown;
   std::function<void(int& key_code, int shift)> KeyUp;
+  // A toolbar's button, named by its key.
+  std::function<void(const std::string& key)> ButtonClick;
 };
 
 struct Form1 {
@@ -95,9 +97,12 @@ struct Form1 {
   EventHandlers& On(Ctl control) { return handlers_[static_cast<std::size_t>(control)]; }
   std::function<void(int& key_code, int shift)> Form_KeyDown;
 
-  // Runs a control's Click handler without moving the focus (a handler
-  // calling another control's handler).
+  // Runs a control's Click handler without moving the focus: a handler
+  // calling another control's handler, or a menu item chosen (menus and
+  // toolbars never take the focus).
   void RaiseClick(Ctl control);
+  // A toolbar button clicked; the toolbar keeps the focus where it was.
+  void ButtonClick(Ctl toolbar, const std::string& key);
   // A click by the user: the control takes the focus, then its Click runs
   // (a check box first changes its value).
   void Click(Ctl control);

@@ -27,7 +27,7 @@ double ConvertDecimal(const std::string& number) {
   bool seen_point = false, seen_significant = false;
   long long leading_fraction_zeros = 0, integer_digits = 0;
   std::size_t i = 0;
-  for (; i < number.size() && number[i] != 'e'; ++i) {
+  for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
     char c = number[i];
     if (c == '.') {
       seen_point = true;
@@ -72,20 +72,20 @@ double RadixValue(std::string_view digits, int radix) {
   return value;
 }
 
-// The 15 significant digits of a finite, non-zero magnitude, correctly
-// rounded, and the decimal exponent of the first of them.
-struct Digits15 {
-  std::string digits;  // exactly 15 characters
+// The first `count` significant digits of a finite, non-zero magnitude,
+// correctly rounded, and the decimal exponent of the first of them.
+struct SignificantDigitsOf {
+  std::string digits;  // exactly `count` characters
   int exponent;
 };
 
-Digits15 SignificantDigits(double magnitude) {
+SignificantDigitsOf SignificantDigits(double magnitude, int count = 15) {
   char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                              std::chars_format::scientific, count - 1);
   std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   // text is "d.ddddddddddddddde[+-]xx"
-  Digits15 out;
+  SignificantDigitsOf out;
   out.digits.reserve(15);
   std::size_t e = text.find('e');
   for (std::size_t i = 0; i < e; ++i) {
@@ -155,15 +155,17 @@ double TextValue(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string GeneralText(double value) {
+std::string GeneralText(double value) { return GeneralText(value, 15); }
+
+std::string GeneralText(double value, int significant_digits) {
   if (value == 0) return "0";
-  Digits15 d = SignificantDigits(std::fabs(value));
+  SignificantDigitsOf d = SignificantDigits(std::fabs(value), significant_digits);
   std::string digits = d.digits;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = value < 0 ? "-" : "";
   int e = d.exponent;
-  if (e >= 15 || e < -4) {
+  if (e >= significant_digits || e < -4) {
     out += digits[0];
     if (digits.size() > 1) {
       out += '.';
@@ -214,7 +216,7 @@ std::string FixedText(double value, std::string_view pattern) {
   // The rounded value as an integer count of 10^-decimals, in decimal digits.
   std::string units = "0";
   if (value != 0) {
-    Digits15 d = SignificantDigits(std::fabs(value));
+    SignificantDigitsOf d = SignificantDigits(std::fabs(value));
     // value = digits * 10^(exponent - 14); scale by 10^decimals.
     int shift = d.exponent - 14 + decimals;
     if (shift >= 0) {
@@ -261,6 +263,12 @@ std::optional<std::int16_t> RoundToInt16(double value) {
 }
 
 std::optional<double> NumericTextValue(std::string_view text, const NumberFormat& format) {
+  std::optional<std::string> plain = PlainNumericText(text, format);
+  if (!plain) return std::nullopt;
+  return TextValue(*plain);
+}
+
+std::optional<std::string> PlainNumericText(std::string_view text, const NumberFormat& format) {
   std::string_view s = TrimSpaces(text, " \t\r\n");
   if (s.empty()) return std::nullopt;
   const std::string_view decimal = format.decimal_separator;
@@ -294,15 +302,14 @@ std::optional<double> NumericTextValue(std::string_view text, const NumberFormat
   if (digits == 0) return std::nullopt;
   if (i < s.size() && IsExponentLetter(s[i])) {
     ++i;
-    number += 'e';
+    number += 'E';
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
     if (i >= s.size() || !IsDigit(s[i])) return std::nullopt;
     while (i < s.size() && IsDigit(s[i])) number += s[i++];
   }
   if (i != s.size()) return std::nullopt;
-  double value = ConvertDecimal(number);
-  if (!std::isfinite(value)) return std::nullopt;
-  return negative ? -value : value;
+  if (!std::isfinite(ConvertDecimal(number))) return std::nullopt;
+  return negative ? "-" + number : number;
 }
 
 bool IsNumericText(std::string_view text, const NumberFormat& format) {

@@ -24,6 +24,9 @@ double TextValue(std::string_view text);
 // scientific form ("1.5E+20", "1E-05") when the decimal exponent is 15 or more
 // or below -4. Negative zero is "0". `value` must be finite.
 std::string GeneralText(double value);
+// The same with at most `significant_digits` digits (1 to 17); the scientific
+// form starts at that many integer digits.
+std::string GeneralText(double value, int significant_digits);
 
 // The number of decimals of a fixed-decimals pattern: "0" has none, "0.00" two.
 int DecimalsOf(std::string_view pattern);
@@ -52,6 +55,11 @@ struct NumberFormat {
 // part, optional exponent. The empty text and numbers beyond the range of a
 // double are not numeric.
 bool IsNumericText(std::string_view text, const NumberFormat& format);
+
+// A text that IsNumericText accepts, rewritten as the calculator writes
+// numbers: sign, digits, "." as decimal point, exponent; no blanks and no
+// group separators. No value for any other text.
+std::optional<std::string> PlainNumericText(std::string_view text, const NumberFormat& format);
 
 // The value of a text that IsNumericText accepts, read in the user's format
 // (group separators skipped); no value for any other text.

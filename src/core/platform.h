@@ -27,8 +27,25 @@ class Platform {
 
   // The directory that holds the program (and its files).
   virtual std::string ProgramDirectory() = 0;
+  // The user's configuration directory (for the settings file when the
+  // program's own directory cannot be written).
+  virtual std::string ConfigDirectory() = 0;
   // Ends the program at once, without closing its windows first.
   virtual void EndProgram() = 0;
+
+  // The main window's outer left and top edges on the screen, in twips.
+  struct Position {
+    double left = 0;
+    double top = 0;
+  };
+  virtual Position MainWindowPosition() = 0;
+  virtual void MoveMainWindow(Position position) = 0;
+
+  // The help viewer: `command` 0 shows the topic path `topic` of the help
+  // file, 1 shows the file's contents.
+  virtual void HtmlHelp(const std::string& help_file, int command, const std::string& topic) = 0;
+  // Shows the About window, without waiting for it.
+  virtual void ShowAbout() = 0;
 };
 
 }  // namespace quorvel

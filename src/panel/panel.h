@@ -2,6 +2,7 @@
 // The financial input panel: the six fields with their key filters, the
 // payment-timing box, Clear, and the cash-flow editor.
 
+#include <string>
 #include <string_view>
 
 #include "core/form1.h"
@@ -29,5 +30,12 @@ void TextCF_GotFocus(Form1& f);
 void TextCF_LostFocus(Form1& f);
 void TextCF_KeyPress(Form1& f, int& key_ascii);
 void UpdateLineNum(Form1& f);
+
+// --- Clipboard and toolbar ----------------------------------------------------------
+void MenuCut_Click(Form1& f);
+void MenuCopy_Click(Form1& f);
+void MenuPaste_Click(Form1& f);
+// Runs the menu command of the toolbar button with this key.
+void Toolbar1_ButtonClick(Form1& f, const std::string& key);
 
 }  // namespace quorvel::panel

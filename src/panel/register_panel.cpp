@@ -33,6 +33,13 @@ void RegisterPanel(Form1& f) {
   list.KeyPress = [form](int& key) { TextCF_KeyPress(*form, key); };
   list.KeyUp = [form](int&, int) { UpdateLineNum(*form); };
   list.MouseUp = [form] { UpdateLineNum(*form); };
+
+  f.On(Ctl::MenuCut).Click = [form] { MenuCut_Click(*form); };
+  f.On(Ctl::MenuCopy).Click = [form] { MenuCopy_Click(*form); };
+  f.On(Ctl::MenuPaste).Click = [form] { MenuPaste_Click(*form); };
+  f.On(Ctl::Toolbar1).ButtonClick = [form](const std::string& key) {
+    Toolbar1_ButtonClick(*form, key);
+  };
 }
 
 }  // namespace quorvel::panel

@@ -7,11 +7,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "shell/main_window.h"
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
 #include "ui/key_mapping.h"
+#include "ui/vector_icons.h"
 #include "ui/wrapping_check_box.h"
 
 namespace quorvel::ui {
@@ -38,9 +42,11 @@ QString NameOf(Ctl control) {
 
 }  // namespace
 
-Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), model_(model) {
+Form1Window::Form1Window(Form1& model, shell::Module1& module, QWidget* parent)
+    : QMainWindow(parent), model_(model), module_(module) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Quorvel Calculator"));
+  setWindowIcon(VectorIcon(Picture::Logo));
   auto* client = new QWidget(this);
   client->setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
   QFont font = client->font();
@@ -48,6 +54,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
   client->setFont(font);
   setCentralWidget(client);
   BuildWidgets(client);
+  BuildMenusAndToolbar(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   shown_revision_.fill(~0ULL);
   Mirror();
@@ -154,6 +161,62 @@ void Form1Window::BuildWidgets(QWidget* client) {
   widgetFor(Ctl::Frame1)->raise();
 }
 
+void Form1Window::BuildMenusAndToolbar(QWidget* client) {
+  // Menu items and toolbar buttons never take the focus: the clipboard
+  // commands work on the box the user was in.
+  auto item = [this](QMenu* menu, Ctl control, const char* caption, QKeySequence shortcut) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(NameOf(control));
+    if (!shortcut.isEmpty()) {
+      action->setShortcut(shortcut);
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(action, &QAction::triggered, this,
+            [this, control] { Route([this, control] { model_.RaiseClick(control); }); });
+    return action;
+  };
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+  edit->setObjectName(NameOf(Ctl::MenuEdit));
+  item(edit, Ctl::MenuCut, "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
+  item(edit, Ctl::MenuCopy, "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+  item(edit, Ctl::MenuPaste, "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  item(edit, Ctl::MenuExit, "Exit", {});
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  help->setObjectName(NameOf(Ctl::MenuHelp));
+  item(help, Ctl::MenuHelpTopics, "Help Topics", {});
+  item(help, Ctl::MenuAbout, "About", {});
+
+  auto* toolbar = new QToolBar(client);
+  toolbar->setObjectName(NameOf(Ctl::Toolbar1));
+  toolbar->setFocusPolicy(Qt::NoFocus);
+  toolbar->setMovable(false);
+  toolbar->setIconSize(QSize(16, 16));
+  toolbar->setGeometry(0, 0, Pixels(kClientWidthTwips), 28);
+  const struct {
+    const char* key;
+    Picture picture;
+  } buttons[] = {{"Cut", Picture::Cut},
+                 {"Copy", Picture::Copy},
+                 {"Paste", Picture::Paste},
+                 {"Help", Picture::Help},
+                 {"Exit", Picture::Exit}};
+  for (const auto& button : buttons) {
+    const QString key = QString::fromLatin1(button.key);
+    QAction* action = toolbar->addAction(VectorIcon(button.picture), key);
+    action->setObjectName(QStringLiteral("Toolbar1") + key);
+    action->setToolTip(key);
+    connect(action, &QAction::triggered, this, [this, key] {
+      Route([this, key] { model_.ButtonClick(Ctl::Toolbar1, key.toStdString()); });
+    });
+    if (QWidget* face = toolbar->widgetForAction(action)) {
+      face->setObjectName(key);
+      face->setFocusPolicy(Qt::NoFocus);
+      face->setAccessibleName(key);
+    }
+  }
+  widgets_[Index(Ctl::Toolbar1)] = toolbar;
+}
+
 Ctl Form1Window::ControlOf(QObject* object) const {
   for (std::size_t i = 0; i < widgets_.size(); ++i) {
     if (widgets_[i] == object) return static_cast<Ctl>(i);
@@ -255,6 +318,16 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   const Ctl control = ControlOf(watched);
   if (control == Ctl::None) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // Ctrl+X, Ctrl+C and Ctrl+V are the menu's, not the text box's own.
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+          key->matches(QKeySequence::Paste)) {
+        event->ignore();
+        return true;
+      }
+      break;
+    }
     case QEvent::FocusIn: {
       // Switching windows or opening a menu leaves the window's own focus
       // where it was; focus moved by the mirror is already the model's.
@@ -294,8 +367,12 @@ void Form1Window::showEvent(QShowEvent* event) {
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
-  Route([this] { shell::Form_Unload(model_); });
+  Route([this] { shell::Form_Unload(model_, module_); });
   event->accept();
+  // No other window of the program outlives the main one.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible()) window->close();
+  }
 }
 
 }  // namespace quorvel::ui

@@ -8,7 +8,10 @@
 #include <functional>
 
 #include "core/form1.h"
+#include "shell/module1.h"
 #include "ui/model_text_widgets.h"
+
+class QAction;
 
 namespace quorvel::ui {
 
@@ -16,7 +19,7 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   Q_OBJECT
 
  public:
-  explicit Form1Window(Form1& model, QWidget* parent = nullptr);
+  Form1Window(Form1& model, shell::Module1& module, QWidget* parent = nullptr);
 
   Form1& model() { return model_; }
   QWidget* widgetFor(Ctl control) const { return widgets_[Index(control)]; }
@@ -44,11 +47,13 @@ class Form1Window : public QMainWindow, public TextBoxHost {
  private:
   static std::size_t Index(Ctl control) { return static_cast<std::size_t>(control); }
   void BuildWidgets(QWidget* client);
+  void BuildMenusAndToolbar(QWidget* client);
   void TakeUserEdits();
   Ctl ControlOf(QObject* object) const;
   ModelTextWidget* TextWidgetFor(Ctl control) const;
 
   Form1& model_;
+  shell::Module1& module_;
   std::array<QWidget*, kControlCount> widgets_{};
   // What the user changed in a text widget since the model last saw it.
   std::array<bool, kControlCount> text_edited_{};

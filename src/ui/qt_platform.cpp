@@ -4,7 +4,11 @@
 #include <QClipboard>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <cmath>
 
+#include "shell/window_placement.h"
 #include "ui/form1_window.h"
 
 namespace quorvel::ui {
@@ -44,6 +48,37 @@ std::string QtPlatform::ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
 }
 
+std::string QtPlatform::ConfigDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+}
+
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
+
+// Positions are twips, 15 to a logical pixel, of the window's outer frame.
+Platform::Position QtPlatform::MainWindowPosition() {
+  if (!window_) return {};
+  const QPoint frame = window_->pos();
+  return {frame.x() * 15.0, frame.y() * 15.0};
+}
+
+void QtPlatform::MoveMainWindow(Position position) {
+  if (!window_) return;
+  const int x = static_cast<int>(std::lround(position.left / 15));
+  const int y = static_cast<int>(std::lround(position.top / 15));
+  std::vector<shell::Rect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->geometry();
+    screens.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  const QSize size = window_->frameGeometry().size();
+  const int title_height = std::max(24, window_->frameGeometry().height() - window_->height());
+  const shell::Rect placed =
+      shell::KeepTitleBarOnScreen({x, y, size.width(), size.height()}, title_height, screens);
+  window_->move(placed.x, placed.y);
+}
+
+void QtPlatform::HtmlHelp(const std::string&, int, const std::string&) {}
+
+void QtPlatform::ShowAbout() {}
 
 }  // namespace quorvel::ui

@@ -23,7 +23,12 @@ class QtPlatform : public Platform {
   std::string ClipboardText() override;
   NumberFormat UserNumberFormat() override;
   std::string ProgramDirectory() override;
+  std::string ConfigDirectory() override;
   void EndProgram() override;
+  Position MainWindowPosition() override;
+  void MoveMainWindow(Position position) override;
+  void HtmlHelp(const std::string& help_file, int command, const std::string& topic) override;
+  void ShowAbout() override;
 
  private:
   QPointer<Form1Window> window_;

@@ -52,7 +52,7 @@ TEST_F(FunctionsAndMemory, KeySequences) {
       {"5 + 3 Sqr =", "6.73205080756888", "", "5  +  1.73205080756888"},
   };
   for (const auto& c : cases) {
-    shell::Form_Load(f);
+    shell::Form_Load(f, module);
     Keys(c.keys);
     EXPECT_EQ(f.Text1.Text(), c.display) << c.keys;
     EXPECT_EQ(f.Label2.Caption, c.label2) << c.keys;

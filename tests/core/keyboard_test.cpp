@@ -41,7 +41,7 @@ TEST_F(Keyboard, TypingIntoTheDisplay) {
       {"5+3\r\r", "8", "5  +  3"},
   };
   for (const auto& c : cases) {
-    shell::Form_Load(f);  // the display shows "0" with the caret after it
+    shell::Form_Load(f, module);  // the display shows "0" with the caret after it
     f.Type(c.typed);
     EXPECT_EQ(f.Text1.Text(), c.display) << c.typed;
     EXPECT_EQ(f.Label4.Caption, c.label4) << c.typed;
@@ -92,7 +92,7 @@ TEST_F(Keyboard, NumericPadOperatorsWhileTheFocusIsElsewhere) {
   EXPECT_EQ(f.Text1.Text(), "42");
 
   for (char op : {'*', '+', '-', '/'}) {
-    shell::Form_Load(f);
+    shell::Form_Load(f, module);
     f.SetFocus(Ctl::Text1);
     f.SetFocus(Ctl::TextPV);
     f.SetFocus(Ctl::Num1Command);

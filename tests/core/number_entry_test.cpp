@@ -64,7 +64,7 @@ TEST_F(NumberEntry, KeySequences) {
       {"7 = C 2", "2", ""},
   };
   for (const auto& c : cases) {
-    shell::Form_Load(f);
+    shell::Form_Load(f, module);
     Keys(c.keys);
     EXPECT_EQ(f.Text1.Text(), c.display) << c.keys;
     EXPECT_EQ(f.Label1.Caption, c.label1) << c.keys;

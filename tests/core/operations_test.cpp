@@ -61,7 +61,7 @@ TEST_F(Operations, Chains) {
       {"5 X 0 . 0 =", "0", "", "", "5 * 0"},
   };
   for (const auto& c : cases) {
-    shell::Form_Load(f);
+    shell::Form_Load(f, module);
     Keys(c.keys);
     EXPECT_EQ(f.Text1.Text(), c.display) << c.keys;
     EXPECT_EQ(f.Label1.Caption, c.label1) << c.keys;
@@ -93,7 +93,7 @@ TEST_F(Operations, OverflowKeepsTheSecondOperand) {
   EXPECT_EQ(f.Text1.Text(), "1E+256");
   EXPECT_EQ(f.Label3.Caption, "K");
 
-  shell::Form_Load(f);
+  shell::Form_Load(f, module);
   ReachHugeValue();
   std::string keys = "X 1";
   for (int i = 0; i < 55; ++i) keys += " 0";
@@ -142,7 +142,7 @@ TEST_F(Operations, MultiplyAndDivideTypeIntoProductFields) {
       {Ctl::TextInterest, "X", "6/12", "6/12"}, {Ctl::TextN, "X", "", "*"},
   };
   for (const auto& c : cases) {
-    shell::Form_Load(f);
+    shell::Form_Load(f, module);
     f.SetFocus(Ctl::Text1);
     TextBox& box = *f.TextBoxOf(c.field);
     box.SetText(c.text);

@@ -64,7 +64,7 @@ TEST_F(CashFlowEditor, ClickWhileTheListHasTheFocusUnrollsAgain) {
 TEST_F(CashFlowEditor, ClosingTheWindowStopsTheUnroll) {
   int passes = 0;
   platform.on_do_events = [&] {
-    if (++passes == 10) shell::Form_Unload(f);
+    if (++passes == 10) shell::Form_Unload(f, module);
   };
   f.Click(Ctl::CommandCF);
   EXPECT_EQ(passes, 10);

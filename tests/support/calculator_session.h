@@ -19,8 +19,8 @@ namespace quorvel::testing {
 class CalculatorSession : public ::testing::Test {
  protected:
   CalculatorSession() {
-    shell::RegisterHandlers(f);
-    shell::Form_Load(f);
+    shell::RegisterHandlers(f, module);
+    shell::Form_Load(f, module);
     shell::Form_Shown(f);
   }
 
@@ -58,6 +58,7 @@ class CalculatorSession : public ::testing::Test {
 
   FakePlatform platform;
   Form1 f{platform};
+  shell::Module1 module;  // no settings file
 };
 
 }  // namespace quorvel::testing

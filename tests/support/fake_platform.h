@@ -28,7 +28,22 @@ class FakePlatform : public Platform {
   std::string ClipboardText() override { return clipboard; }
   NumberFormat UserNumberFormat() override { return number_format; }
   std::string ProgramDirectory() override { return program_directory; }
+  std::string ConfigDirectory() override { return config_directory; }
   void EndProgram() override { ++end_program_calls; }
+  Position MainWindowPosition() override { return window_position; }
+  void MoveMainWindow(Position position) override {
+    window_position = position;
+    ++moves;
+  }
+  struct HelpCall {
+    std::string file;
+    int command;
+    std::string topic;
+  };
+  void HtmlHelp(const std::string& file, int command, const std::string& topic) override {
+    help_calls.push_back({file, command, topic});
+  }
+  void ShowAbout() override { ++about_shown; }
 
   std::vector<Message> messages;
   int do_events_calls = 0;
@@ -36,7 +51,12 @@ class FakePlatform : public Platform {
   std::string clipboard;
   NumberFormat number_format;
   std::string program_directory = "/opt/quorvel";
+  std::string config_directory = "/home/user/.config";
   int end_program_calls = 0;
+  Position window_position{1200, 900};
+  int moves = 0;
+  std::vector<HelpCall> help_calls;
+  int about_shown = 0;
 };
 
 }  // namespace quorvel::testing

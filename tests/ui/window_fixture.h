@@ -37,15 +37,16 @@ class WindowFixture {
   void Open() {
     platform = std::make_unique<WindowTestPlatform>();
     model = std::make_unique<Form1>(*platform);
-    shell::RegisterHandlers(*model);
-    shell::Form_Load(*model);
-    window = std::make_unique<ui::Form1Window>(*model);
+    shell::RegisterHandlers(*model, module);
+    window = std::make_unique<ui::Form1Window>(*model, module);
     platform->SetMainWindow(window.get());
+    window->Route([this] { shell::Form_Load(*model, module); });
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window did not become active");
   }
   void Close() {
+    module = {};
     window.reset();
     model.reset();
     platform.reset();
@@ -70,6 +71,7 @@ class WindowFixture {
   QWidget* Focused() { return QApplication::focusWidget(); }
 
   std::unique_ptr<WindowTestPlatform> platform;
+  shell::Module1 module;  // no settings file unless a test names one
   std::unique_ptr<Form1> model;
   std::unique_ptr<ui::Form1Window> window;
 };

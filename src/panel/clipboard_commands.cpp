@@ -1,0 +1,69 @@
+// Cut, Copy and Paste on the focused text box, and the toolbar that offers
+// them with the window commands.
+
+#include <optional>
+#include <string>
+
+#include "core/calculator.h"
+#include "core/number_text.h"
+#include "core/platform.h"
+#include "panel/panel.h"
+
+namespace quorvel::panel {
+namespace {
+
+// The text box that has the focus; the commands do nothing elsewhere (a
+// button or the check box).
+TextBox* FocusedBox(Form1& f) { return f.TextBoxOf(f.Focused()); }
+
+}  // namespace
+
+void MenuCopy_Click(Form1& f) {
+  TextBox* box = FocusedBox(f);
+  if (!box) return;
+  f.platform.ClipboardClear();
+  const std::string selected = box->SelText();
+  if (!selected.empty()) f.platform.ClipboardSetText(selected);
+}
+
+void MenuCut_Click(Form1& f) {
+  TextBox* box = FocusedBox(f);
+  if (!box) return;
+  MenuCopy_Click(f);
+  box->SetSelText("");
+}
+
+void MenuPaste_Click(Form1& f) {
+  TextBox* box = FocusedBox(f);
+  if (!box) return;
+  const NumberFormat format = f.platform.UserNumberFormat();
+  const std::string text = f.platform.ClipboardText();
+  const std::optional<std::string> number = PlainNumericText(text, format);
+  if (!number && f.ActiveField != 7) return;
+  if (f.ActiveField == 0 && f.NewEntry) {
+    // The shown value becomes the first operand, as when a digit is typed,
+    // but the pasted number joins the text on display.
+    calc::EditTakeover(f);
+    f.Label1.Caption.clear();
+  }
+  // A number goes into a one-line box as the calculator reads numbers, so
+  // that group separators or a comma for the decimal point keep its value;
+  // the cash-flow list takes the text as it is.
+  box->SetSelText(number && !box->MultiLine() ? *number : f.platform.ClipboardText());
+}
+
+void Toolbar1_ButtonClick(Form1& f, const std::string& key) {
+  if (key == "Cut") {
+    f.RaiseClick(Ctl::MenuCut);
+  } else if (key == "Copy") {
+    f.RaiseClick(Ctl::MenuCopy);
+  } else if (key == "Paste") {
+    f.RaiseClick(Ctl::MenuPaste);
+  } else if (key == "Help") {
+    f.RaiseClick(Ctl::MenuHelpTopics);
+  } else if (key == "Exit") {
+    f.RaiseClick(Ctl::MenuExit);
+  }
+}
+
+}  // namespace quorvel::panel

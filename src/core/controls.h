@@ -33,7 +33,10 @@
   X(NumACCommand) X(NumPlusCommand) X(NumMinusCommand) X(NumMULCommand)             \
   X(NumDivCommand) X(NumEqCommand) X(NumSqRtCommand) X(NumSquareCommand)            \
   X(CommandInvertX) X(NumMCommand) X(NumMPlusCommand) X(NumMMinusCommand)           \
-  X(NumMRCommand) X(NumMCCommand) X(CommandClear) X(CommandCF)
+  X(NumMRCommand) X(NumMCCommand) X(CommandClear) X(CommandCF) X(CommandN)                \
+  X(CommandInterest) X(CommandPV) X(CommandFV) X(CommandPMT) X(CommandPPMT) X(CommandIPMT) \
+  X(CommandPrincipal) X(CommandInterestPaid) X(CommandBalance) X(CommandNPV) X(CommandIRR) \
+  X(CommandMIRR) X(CommandEffect) X(CommandNominal)
 // clang-format on
 
 namespace quorvel {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/controls.h"
 #include "core/text_box.h"
@@ -72,6 +73,10 @@ struct Form1 {
   std::string DisplayFormat = "0.00";
   // While on, the window sees every key before the focused control.
   bool KeyPreview = false;
+  // The window as a whole takes input (off while the About window is open).
+  bool Enabled = true;
+  // The cash flows of the list, as the last NPV, IRR or MIRR read them.
+  std::vector<double> CashFlows;
   // Set once the window has begun to close: work that waits on the window's
   // events (an animation) stops.
   bool Unloading = false;

@@ -2,6 +2,7 @@
 // Every service the model needs from the desktop goes through this interface:
 // the window layer implements it, tests implement it with a recording fake.
 
+#include <optional>
 #include <string>
 
 #include "core/number_text.h"
@@ -46,6 +47,17 @@ class Platform {
   virtual void HtmlHelp(const std::string& help_file, int command, const std::string& topic) = 0;
   // Shows the About window, without waiting for it.
   virtual void ShowAbout() = 0;
+
+  // A string value of the system registry under HKEY_LOCAL_MACHINE; none
+  // when the key or value is missing (always, where there is no registry).
+  virtual std::optional<std::string> RegistryValue(const std::string& key,
+                                                   const std::string& value) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  // The full path of a program found on the search path.
+  virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
+  // Starts a program in its own window, without waiting for it; false when
+  // it cannot be started.
+  virtual bool StartProgram(const std::string& path) = 0;
 };
 
 }  // namespace quorvel

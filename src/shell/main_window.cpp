@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "core/platform.h"
+#include "finance/function_buttons.h"
 #include "panel/panel.h"
 #include "shell/help_routines.h"
 
@@ -10,6 +11,7 @@ namespace quorvel::shell {
 void RegisterHandlers(Form1& f, Module1& m) {
   calc::RegisterCalculator(f);
   panel::RegisterPanel(f);
+  finance::RegisterFunctionButtons(f);
   Form1* form = &f;
   Module1* module = &m;
   f.On(Ctl::MenuHelpTopics).Click = [form] { MenuHelpTopics_Click(*form); };

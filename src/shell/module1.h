@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/identity.h"
+
 namespace quorvel::shell {
 
-inline constexpr char kAppTitle[] = "Quorvel Calculator";
+using quorvel::kAppTitle;
 inline constexpr char kSettingsFileName[] = "QuorvelCalc.ini";
 inline constexpr char kHelpFileName[] = "CalcHelp.chm";
 

@@ -12,7 +12,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
   QRectF area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   if (isDown()) area.translate(1, 1);
-  PaintFace(painter, area, face_, isEnabled());
+  PaintFace(painter, area, face_, legend_, isEnabled());
 }
 
 }  // namespace quorvel::ui

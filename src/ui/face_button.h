@@ -9,13 +9,15 @@ namespace quorvel::ui {
 
 class FaceButton : public QPushButton {
  public:
-  FaceButton(Face face, QWidget* parent) : QPushButton(parent), face_(face) {}
+  FaceButton(Face face, QString legend, QWidget* parent)
+      : QPushButton(parent), face_(face), legend_(std::move(legend)) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   Face face_;
+  QString legend_;
 };
 
 }  // namespace quorvel::ui

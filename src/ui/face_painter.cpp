@@ -34,7 +34,7 @@ void Stroke(QPainter& p, const QColor& colour, const QPainterPath& path) {
 
 }  // namespace
 
-void PaintFace(QPainter& p, const QRectF& area, Face face, bool enabled) {
+void PaintFace(QPainter& p, const QRectF& area, Face face, const QString& legend, bool enabled) {
   if (face == Face::None) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -113,6 +113,10 @@ void PaintFace(QPainter& p, const QRectF& area, Face face, bool enabled) {
                  Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CF"));
       break;
     }
+    case Face::Legend:
+      // Short legends large, long ones ("MIRR", "ΣPPMT") smaller to fit.
+      Letters(p, legend, QColor(0, 0, 192), legend.size() <= 3 ? 16 : legend.size() == 4 ? 14 : 12);
+      break;
     case Face::None:
       break;
   }

@@ -5,6 +5,7 @@
 
 class QPainter;
 class QRectF;
+class QString;
 
 namespace quorvel::ui {
 
@@ -20,8 +21,11 @@ enum class Face {
   AllClear,
   ClearInputs,  // "FC"
   CashFlow,     // a triangle pointing left, then "CF"
+  Legend,       // a function's short name, in blue
 };
 
-void PaintFace(QPainter& painter, const QRectF& area, Face face, bool enabled);
+// `legend` is the text of a Legend face.
+void PaintFace(QPainter& painter, const QRectF& area, Face face, const QString& legend,
+               bool enabled);
 
 }  // namespace quorvel::ui

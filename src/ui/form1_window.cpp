@@ -103,9 +103,10 @@ void Form1Window::BuildWidgets(QWidget* client) {
       }
       case WidgetKind::Button:
       case WidgetKind::PictureButton: {
-        QPushButton* button = spec.kind == WidgetKind::PictureButton
-                                  ? new FaceButton(spec.face, parent)
-                                  : new QPushButton(QString::fromUtf8(spec.caption), parent);
+        QPushButton* button =
+            spec.kind == WidgetKind::PictureButton
+                ? new FaceButton(spec.face, QString::fromUtf8(spec.caption), parent)
+                : new QPushButton(QString::fromUtf8(spec.caption), parent);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, control] { Route([this, control] { model_.Click(control); }); });
@@ -285,6 +286,7 @@ void Form1Window::Mirror() {
     if (widget->isHidden() == visible) widget->setVisible(visible);
     if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
   }
+  if (isEnabled() != model_.Enabled) setEnabled(model_.Enabled);
   if (QWidget* focus = widgetFor(model_.Focused()); focus && focusWidget() != focus) {
     focus->setFocus(Qt::OtherFocusReason);
   }

@@ -2,16 +2,22 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cmath>
 
 #include "shell/window_placement.h"
+#include "ui/about_window.h"
 #include "ui/form1_window.h"
 
 namespace quorvel::ui {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::SetMainWindow(Form1Window* window) { window_ = window; }
 
@@ -79,6 +85,34 @@ void QtPlatform::MoveMainWindow(Position position) {
 
 void QtPlatform::HtmlHelp(const std::string&, int, const std::string&) {}
 
-void QtPlatform::ShowAbout() {}
+void QtPlatform::ShowAbout() {
+  if (!window_) return;
+  if (!about_) {
+    about_ = std::make_unique<AboutWindow>(window_->model(), [this] {
+      if (window_) window_->Mirror();
+    });
+  }
+  about_->Open();
+}
+
+// This system keeps no registry; the About window falls back on the
+// desktop's own programs.
+std::optional<std::string> QtPlatform::RegistryValue(const std::string&, const std::string&) {
+  return std::nullopt;
+}
+
+bool QtPlatform::FileExists(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+std::optional<std::string> QtPlatform::FindProgram(const std::string& name) {
+  const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
+  if (found.isEmpty()) return std::nullopt;
+  return found.toStdString();
+}
+
+bool QtPlatform::StartProgram(const std::string& path) {
+  return QProcess::startDetached(QString::fromStdString(path), {});
+}
 
 }  // namespace quorvel::ui

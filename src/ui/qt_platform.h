@@ -3,15 +3,19 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "core/platform.h"
 
 namespace quorvel::ui {
 
+class AboutWindow;
 class Form1Window;
 
 class QtPlatform : public Platform {
  public:
+  QtPlatform();
+  ~QtPlatform() override;
   // Message boxes open over this window, and letting events run first
   // mirrors the model into it so the user sees the state of the moment.
   void SetMainWindow(Form1Window* window);
@@ -29,9 +33,16 @@ class QtPlatform : public Platform {
   void MoveMainWindow(Position position) override;
   void HtmlHelp(const std::string& help_file, int command, const std::string& topic) override;
   void ShowAbout() override;
+  std::optional<std::string> RegistryValue(const std::string& key,
+                                           const std::string& value) override;
+  bool FileExists(const std::string& path) override;
+  std::optional<std::string> FindProgram(const std::string& name) override;
+  bool StartProgram(const std::string& path) override;
 
  private:
   QPointer<Form1Window> window_;
+  // Made when first asked for, so that start-up does not pay for it.
+  std::unique_ptr<AboutWindow> about_;
 };
 
 }  // namespace quorvel::ui

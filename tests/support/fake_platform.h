@@ -2,6 +2,9 @@
 // A platform that records what the model asked of it, for tests.
 
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,22 @@ class FakePlatform : public Platform {
     help_calls.push_back({file, command, topic});
   }
   void ShowAbout() override { ++about_shown; }
+  std::optional<std::string> RegistryValue(const std::string& key,
+                                           const std::string& value) override {
+    auto found = registry.find(key + "|" + value);
+    if (found == registry.end()) return std::nullopt;
+    return found->second;
+  }
+  bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+  std::optional<std::string> FindProgram(const std::string& name) override {
+    auto found = programs_on_path.find(name);
+    if (found == programs_on_path.end()) return std::nullopt;
+    return found->second;
+  }
+  bool StartProgram(const std::string& path) override {
+    started.push_back(path);
+    return startable;
+  }
 
   std::vector<Message> messages;
   int do_events_calls = 0;
@@ -57,6 +76,12 @@ class FakePlatform : public Platform {
   int moves = 0;
   std::vector<HelpCall> help_calls;
   int about_shown = 0;
+  // "key|value" to the value's text.
+  std::map<std::string, std::string> registry;
+  std::set<std::string> files;
+  std::map<std::string, std::string> programs_on_path;
+  std::vector<std::string> started;
+  bool startable = true;
 };
 
 }  // namespace quorvel::testing

@@ -2,6 +2,8 @@
 // and saves the window as a PNG, to look at the program as a user sees it.
 //   screenshot OUT.png [CONTROL ...]   (a control "type:TEXT" types TEXT)
 //   screenshot OUT.png frmSplash       (the splash window instead)
+//   screenshot OUT.png frmAbout        (the About window over the main window)
+//   screenshot OUT.png help [TOPIC]    (the help viewer on its contents, or at a page)
 
 #include <QApplication>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <cstdio>
 
 #include "core/form1.h"
+#include "shell/help_routines.h"
 #include "shell/main_window.h"
 #include "ui/form1_window.h"
 #include "ui/qt_platform.h"
@@ -36,7 +39,9 @@ int main(int argc, char* argv[]) {
   window.show();
   window.activateWindow();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  for (int i = 2; i < argc; ++i) {
+  const bool other_window = argc >= 3 && (QString::fromLocal8Bit(argv[2]) == "frmAbout" ||
+                                          QString::fromLocal8Bit(argv[2]) == "help");
+  for (int i = 2; i < argc && !other_window; ++i) {
     const QString step = QString::fromLocal8Bit(argv[i]);
     if (step.startsWith(QStringLiteral("type:"))) {
       QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
@@ -49,6 +54,22 @@ int main(int argc, char* argv[]) {
     }
     QApplication::processEvents();
   }
+  QWidget* shown = &window;
+  const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+  if (mode == QStringLiteral("frmAbout") || mode == QStringLiteral("help")) {
+    if (mode == QStringLiteral("frmAbout")) {
+      window.Route([&] { model.RaiseClick(quorvel::Ctl::MenuAbout); });
+    } else if (argc >= 4) {
+      quorvel::shell::ShowHelpPage(platform, argv[3]);
+    } else {
+      window.Route([&] { model.RaiseClick(quorvel::Ctl::MenuHelpTopics); });
+    }
+    QTest::qWait(300);
+    shown = QApplication::activeWindow() ? QApplication::activeWindow() : &window;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->isVisible() && top != &window && top->objectName() != QString()) shown = top;
+    }
+  }
   QTest::qWait(100);
-  return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

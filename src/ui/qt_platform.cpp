@@ -10,9 +10,11 @@
 #include <QStandardPaths>
 #include <cmath>
 
+#include "shell/help_routines.h"
 #include "shell/window_placement.h"
 #include "ui/about_window.h"
 #include "ui/form1_window.h"
+#include "ui/help_viewer.h"
 
 namespace quorvel::ui {
 
@@ -83,7 +85,16 @@ void QtPlatform::MoveMainWindow(Position position) {
   window_->move(placed.x, placed.y);
 }
 
-void QtPlatform::HtmlHelp(const std::string&, int, const std::string&) {}
+// Our own viewer stands in for the system's HTML help viewer. It reports a
+// missing file or page in its own window; nothing comes back here.
+void QtPlatform::HtmlHelp(const std::string& help_file, int command, const std::string& topic) {
+  if (!help_) help_ = std::make_unique<HelpViewer>();
+  if (command == shell::kHelpDisplayContents) {
+    help_->ShowContents(help_file);
+  } else {
+    help_->ShowTopic(help_file, topic);
+  }
+}
 
 void QtPlatform::ShowAbout() {
   if (!window_) return;

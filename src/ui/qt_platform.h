@@ -11,6 +11,7 @@ namespace quorvel::ui {
 
 class AboutWindow;
 class Form1Window;
+class HelpViewer;
 
 class QtPlatform : public Platform {
  public:
@@ -43,6 +44,7 @@ class QtPlatform : public Platform {
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
   std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<HelpViewer> help_;
 };
 
 }  // namespace quorvel::ui

@@ -29,6 +29,8 @@ class WindowTestPlatform : public ui::QtPlatform {
   void ShowMessage(const std::string& text, const std::string& title) override {
     messages.push_back({text, title});
   }
+  // The build's program directory, where the help file lies.
+  std::string ProgramDirectory() override { return QUORVEL_PROGRAM_DIR; }
   std::vector<Message> messages;
 };
 

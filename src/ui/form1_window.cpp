@@ -1,5 +1,6 @@
 #include "ui/form1_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -154,6 +155,43 @@ void Form1Window::BuildWidgets(QWidget* client) {
     bold.setBold(true);
     widgetFor(indicator)->setFont(bold);
   }
+  // Text boxes are known by the captions above them; every control
+  // describes itself with its tooltip, or its caption's.
+  const struct {
+    Ctl box;
+    Ctl label;
+    const char* name;
+  } captions[] = {{Ctl::Text1, Ctl::None, "Display"},
+                  {Ctl::TextN, Ctl::Label6, "NPer"},
+                  {Ctl::TextInterest, Ctl::Label7, "Interest"},
+                  {Ctl::TextPV, Ctl::Label8, "Present Value"},
+                  {Ctl::TextFV, Ctl::Label9, "Future Value"},
+                  {Ctl::TextPMT, Ctl::Label10, "Payment"},
+                  {Ctl::TextPer, Ctl::Label11, "Per / Reinvest Rate"},
+                  {Ctl::TextDecimal, Ctl::Label13, "Decimal Place"},
+                  {Ctl::TextCF, Ctl::Label12, "Cash Flows"}};
+  for (const auto& entry : captions) {
+    QWidget* box = widgetFor(entry.box);
+    box->setAccessibleName(QString::fromLatin1(entry.name));
+    if (entry.label != Ctl::None) {
+      auto* label = static_cast<QLabel*>(widgetFor(entry.label));
+      label->setBuddy(box);
+      if (box->accessibleDescription().isEmpty()) {
+        box->setAccessibleDescription(label->toolTip());
+      }
+    }
+  }
+  for (QWidget* widget : widgets_) {
+    if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      if (widget->accessibleName().isEmpty()) widget->setAccessibleName(button->text());
+      if (widget->accessibleDescription().isEmpty()) {
+        widget->setAccessibleDescription(button->toolTip().isEmpty() ? button->text()
+                                                                     : button->toolTip());
+      }
+    }
+  }
+
   // The payment-timing caption wraps onto two lines in a smaller, narrower
   // type.
   QFont small(QStringLiteral("DejaVu Sans Condensed"));
@@ -213,6 +251,7 @@ void Form1Window::BuildMenusAndToolbar(QWidget* client) {
       face->setObjectName(key);
       face->setFocusPolicy(Qt::NoFocus);
       face->setAccessibleName(key);
+      face->setAccessibleDescription(key);
     }
   }
   widgets_[Index(Ctl::Toolbar1)] = toolbar;
@@ -258,15 +297,20 @@ void Form1Window::Mirror() {
     bool enabled = true;
     if (TextBox* box = model_.TextBoxOf(control)) {
       if (shown_revision_[i] != box->Revision()) {
+        const bool text_changed = control == Ctl::Text1 && box->Text() != shown_display_;
         TextWidgetFor(control)->PushFrom(*box);
         shown_revision_[i] = box->Revision();
+        if (text_changed) AnnounceDisplay(widget, box->Text());
       }
       visible = box->Visible;
       enabled = box->Enabled;
     } else if (Label* label = model_.LabelOf(control)) {
       auto* qlabel = static_cast<QLabel*>(widget);
       const QString caption = QString::fromStdString(label->Caption);
-      if (qlabel->text() != caption) qlabel->setText(caption);
+      if (qlabel->text() != caption) {
+        qlabel->setText(caption);
+        if (control == Ctl::Label4) AnnounceStatus(qlabel, label->Caption);
+      }
       visible = label->Visible;
     } else if (CheckBox* check = model_.CheckBoxOf(control)) {
       auto* qcheck = static_cast<QCheckBox*>(widget);
@@ -291,6 +335,29 @@ void Form1Window::Mirror() {
     focus->setFocus(Qt::OtherFocusReason);
   }
   mirroring_ = false;
+}
+
+// A new value on display and every status message reach assistive
+// technology as they appear, not only when the user moves to them.
+void Form1Window::AnnounceDisplay(QWidget* display, const std::string& text) {
+  shown_display_ = text;
+  const QString value = QString::fromStdString(text);
+  emit announced(value, false);
+  if (!QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(display, value);
+  QAccessible::updateAccessibility(&event);
+}
+
+void Form1Window::AnnounceStatus(QWidget* status, const std::string& text) {
+  const bool error = text.rfind("Error", 0) == 0 || text.rfind("Calculation error", 0) == 0;
+  if (!text.empty()) emit announced(QString::fromStdString(text), error);
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent changed(status, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
+  if (error) {
+    QAccessibleEvent alert(status, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+  }
 }
 
 int Form1Window::RouteKeyPress(Ctl control, const QKeyEvent& event) {

@@ -39,6 +39,11 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   void RouteKeyRelease(Ctl control, const QKeyEvent& event) override;
   void RouteMouseRelease(Ctl control) override;
 
+ signals:
+  // A new value on display, or a status message (`alert` for an error), as
+  // it is told to assistive technology.
+  void announced(const QString& text, bool alert);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -51,6 +56,8 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   void TakeUserEdits();
   Ctl ControlOf(QObject* object) const;
   ModelTextWidget* TextWidgetFor(Ctl control) const;
+  void AnnounceDisplay(QWidget* display, const std::string& text);
+  void AnnounceStatus(QWidget* status, const std::string& text);
 
   Form1& model_;
   shell::Module1& module_;
@@ -60,6 +67,7 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   std::array<bool, kControlCount> caret_moved_{};
   // The model revision each text widget shows.
   std::array<unsigned long long, kControlCount> shown_revision_{};
+  std::string shown_display_;
   bool mirroring_ = false;
   bool shown_ = false;
 };

@@ -1,6 +1,10 @@
 // The main window on the offscreen platform: real widgets, clicked and typed
 // into by object name, checked by what they show.
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QPlainTextEdit>
+
 #include "window_fixture.h"
 
 using quorvel::Ctl;
@@ -76,6 +80,40 @@ class Form1WindowTest : public QObject, public quorvel::testing::WindowFixture {
     QCOMPARE(Find("NumEqCommand")->toolTip(), QStringLiteral("Calcuate result"));
     QCOMPARE(Find<QPushButton>("NumSqRtCommand")->text(), QStringLiteral("Sqr"));
     QCOMPARE(Find("Text1")->toolTip(), QStringLiteral("Main Display or Entry Box"));
+  }
+
+  void everyControlHasANameAndADescription() {
+    int walked = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+      const bool interactive = qobject_cast<QAbstractButton*>(widget) ||
+                               qobject_cast<QLineEdit*>(widget) ||
+                               qobject_cast<QPlainTextEdit*>(widget);
+      if (!interactive || widget->objectName().isEmpty() ||
+          widget->objectName().startsWith(QLatin1String("qt_"))) {
+        continue;
+      }
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+      QVERIFY2(face, qPrintable(widget->objectName()));
+      QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+      QVERIFY2(!face->text(QAccessible::Description).isEmpty(), qPrintable(widget->objectName()));
+      ++walked;
+    }
+    QVERIFY(walked >= 60);
+    QCOMPARE(Find("TextPV")->accessibleName(), QStringLiteral("Present Value"));
+    QCOMPARE(Find("TextPV")->accessibleDescription(), QStringLiteral("Present value"));
+  }
+
+  void resultsAndErrorsAreAnnounced() {
+    QList<QPair<QString, bool>> announced;
+    connect(window.get(), &quorvel::ui::Form1Window::announced, this,
+            [&](const QString& text, bool alert) {
+              announced.append({text, alert});
+            });
+    Click("Num8Command NumDivCommand Num4Command NumEqCommand");
+    Click("NumDivCommand Num0Command NumEqCommand");
+    QVERIFY(announced.contains(qMakePair(QStringLiteral("2"), false)));
+    QVERIFY(announced.contains(qMakePair(QStringLiteral("8 / 4"), false)));
+    QVERIFY(announced.contains(qMakePair(QStringLiteral("Error! Divide by zero."), true)));
   }
 
   void clickedKeysWorkTheCalculator() {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "ui/help_viewer.h"
@@ -54,6 +55,21 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
     QVERIFY(!window->isEnabled());
     about->close();  // its close box
     QVERIFY(window->isEnabled());
+  }
+
+  void aMessageCanBeAnsweredWhileAboutIsOpen() {
+    Action("MenuAbout")->trigger();
+    bool answerable = false;
+    QTimer::singleShot(0, this, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      answerable = box && box->isEnabled();
+      if (box) box->close();
+    });
+    // The program's own message box, as System Info shows it.
+    platform->QtPlatform::ShowMessage("System Information Is Unavailable At This Time",
+                                      "Quorvel Calculator");
+    QVERIFY(answerable);
+    TopLevel("frmAbout")->close();
   }
 
   void readSlaOpensTheLicenceInTheViewer() {

@@ -379,6 +379,10 @@ void Form1Window::RouteKeyRelease(Ctl control, const QKeyEvent& event) {
   Route([&] { model_.KeyUp(control, code, shift); });
 }
 
+void Form1Window::RouteCommand(Ctl command) {
+  Route([&] { model_.RaiseClick(command); });
+}
+
 void Form1Window::RouteMouseRelease(Ctl control) {
   Route([&] { model_.MouseUp(control); });
 }

@@ -38,6 +38,7 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   void AfterNativeEdit(Ctl control) override;
   void RouteKeyRelease(Ctl control, const QKeyEvent& event) override;
   void RouteMouseRelease(Ctl control) override;
+  void RouteCommand(Ctl command) override;
 
  signals:
   // A new value on display, or a status message (`alert` for an error), as

@@ -21,6 +21,22 @@ void LockDown(QWidget* widget) {
 template <class Native>
 void TypeThroughModel(Ctl control, TextBoxHost& host, QKeyEvent* event, Native native,
                       bool line_break_as_return) {
+  // The clipboard keys the widget knows besides Ctrl+X, C and V (Shift+Insert
+  // and the like) go through the window's own commands, which test what is
+  // pasted; the widget never pastes by itself.
+  const struct {
+    QKeySequence::StandardKey key;
+    Ctl command;
+  } clipboard_keys[] = {{QKeySequence::Cut, Ctl::MenuCut},
+                        {QKeySequence::Copy, Ctl::MenuCopy},
+                        {QKeySequence::Paste, Ctl::MenuPaste}};
+  for (const auto& entry : clipboard_keys) {
+    if (event->matches(entry.key)) {
+      host.RouteCommand(entry.command);
+      event->accept();
+      return;
+    }
+  }
   const int typed = CharacterCode(*event);
   const int passed = host.RouteKeyPress(control, *event);
   if (typed != 0 && passed == 0) {

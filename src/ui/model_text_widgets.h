@@ -25,6 +25,9 @@ class TextBoxHost {
   virtual void AfterNativeEdit(Ctl control) = 0;
   virtual void RouteKeyRelease(Ctl control, const QKeyEvent& event) = 0;
   virtual void RouteMouseRelease(Ctl control) = 0;
+  // Runs a window command (the clipboard's Cut, Copy, Paste) for a key that
+  // the widget would otherwise handle itself, such as Shift+Insert.
+  virtual void RouteCommand(Ctl command) = 0;
 };
 
 // Copies between a text widget and its model. Positions in the model count

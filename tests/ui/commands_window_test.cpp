@@ -66,6 +66,16 @@ class CommandsWindowTest : public QObject, public quorvel::testing::WindowFixtur
     QCOMPARE(Focused(), Find("TextPV"));
   }
 
+  void otherClipboardKeysGoThroughTheCommandsToo() {
+    Clipboard()->setText(QStringLiteral("words"));
+    QTest::mouseClick(Find("TextPV"), Qt::LeftButton);
+    QTest::keyClick(Find("TextPV"), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(Text("TextPV"), QString());
+    Clipboard()->setText(QStringLiteral("2,500"));
+    QTest::keyClick(Find("TextPV"), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(Text("TextPV"), QStringLiteral("2500"));
+  }
+
   void toolbarWorksOnTheBoxThatHadTheFocus() {
     QTest::mouseClick(Find("TextFV"), Qt::LeftButton);
     QTest::keyClicks(Find("TextFV"), QStringLiteral("250"));

@@ -50,7 +50,20 @@ double ConvertDecimal(const std::string& number) {
     }
     if (negative) exponent = -exponent;
   }
-  return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  if (magnitude + exponent <= 0) return 0.0;
+  // The largest doubles, written with 15 digits, round up just past the
+  // range ("1.79769313486232E+308"): such a text of the program's own reads
+  // back as the largest double rather than as an overflow.
+  if (magnitude + exponent == 308) {
+    char power[24];
+    char* power_end = std::to_chars(power, power + sizeof power, exponent - 1).ptr;
+    const std::string scaled = number.substr(0, i) + "e" + std::string(power, static_cast<std::size_t>(power_end - power));
+    double tenth = 0;
+    std::from_chars(scaled.data(), scaled.data() + scaled.size(), tenth);
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    if (tenth <= kLargest / 10 * (1 + 5e-15)) return kLargest;
+  }
+  return std::numeric_limits<double>::infinity();
 }
 
 double RadixValue(std::string_view digits, int radix) {
@@ -158,6 +171,7 @@ double TextValue(std::string_view text) {
 std::string GeneralText(double value) { return GeneralText(value, 15); }
 
 std::string GeneralText(double value, int significant_digits) {
+  if (!std::isfinite(value)) return {};
   if (value == 0) return "0";
   SignificantDigitsOf d = SignificantDigits(std::fabs(value), significant_digits);
   std::string digits = d.digits;
@@ -212,6 +226,7 @@ std::string PatternFor(int decimals) {
 }
 
 std::string FixedText(double value, std::string_view pattern) {
+  if (!std::isfinite(value)) return {};
   const int decimals = DecimalsOf(pattern);
   // The rounded value as an integer count of 10^-decimals, in decimal digits.
   std::string units = "0";

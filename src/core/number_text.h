@@ -22,7 +22,8 @@ double TextValue(std::string_view text);
 
 // The value with at most 15 significant digits, trailing zeros dropped, in the
 // scientific form ("1.5E+20", "1E-05") when the decimal exponent is 15 or more
-// or below -4. Negative zero is "0". `value` must be finite.
+// or below -4. Negative zero is "0". A value that is not finite gives the
+// empty text: callers test results before they show them.
 std::string GeneralText(double value);
 // The same with at most `significant_digits` digits (1 to 17); the scientific
 // form starts at that many integer digits.
@@ -36,7 +37,8 @@ std::string PatternFor(int decimals);
 
 // The value in the fixed-decimals `pattern`: first taken to 15 significant
 // digits, then rounded to the pattern's decimals with halves away from zero.
-// A negative value that rounds to zero is written without its sign.
+// A negative value that rounds to zero is written without its sign; a value
+// that is not finite gives the empty text.
 std::string FixedText(double value, std::string_view pattern);
 
 // Round to the nearest 16-bit integer, halves to the even neighbour; no value

@@ -7,6 +7,19 @@
 #include "finance/function_buttons.h"
 
 namespace quorvel::finance {
+namespace {
+
+// The list is written back in the user's format, since that is the format
+// the next click reads it in: with a comma for the decimal point, "1000.00"
+// would read back as a hundred thousand.
+std::string InUserFormat(std::string text, const NumberFormat& format) {
+  if (format.decimal_separator == ".") return text;
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) text.replace(point, 1, format.decimal_separator);
+  return text;
+}
+
+}  // namespace
 
 void ParseCashFlows(Form1& f, const std::string& list) {
   // The list is rewritten below, so work on a copy of its text.
@@ -28,7 +41,7 @@ void ParseCashFlows(Form1& f, const std::string& list) {
       } else {
         f.CashFlows.push_back(*value);
       }
-      rewritten += FixedText(*value, f.DisplayFormat);
+      rewritten += InUserFormat(FixedText(*value, f.DisplayFormat), format);
       rewritten += "\r\n";
       ++count;
     }

@@ -78,6 +78,19 @@ TEST(TextValue, GivesInfinityBeyondTheDoubleRange) {
   EXPECT_EQ(TextValue("1e99999999999999999999"), std::numeric_limits<double>::infinity());
   EXPECT_EQ(TextValue("1e-99999999999999999999"), 0.0);
   EXPECT_EQ(TextValue("1.7976931348623157e308"), std::numeric_limits<double>::max());
+  // The largest double as the program writes it reads back as itself.
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(TextValue(GeneralText(largest)), largest);
+  EXPECT_EQ(TextValue(FixedText(-largest, "0.00")), -largest);
+  EXPECT_EQ(TextValue("1.8E+308"), std::numeric_limits<double>::infinity());
+}
+
+TEST(NumberTexts, NonFiniteValuesGiveNoText) {
+  for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                   std::nan("")}) {
+    EXPECT_EQ(GeneralText(v), "");
+    EXPECT_EQ(FixedText(v, "0.00"), "");
+  }
 }
 
 struct TextCase {

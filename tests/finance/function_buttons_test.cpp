@@ -341,6 +341,32 @@ TEST_F(CashFlowButtons, IrrAndMirrAcceptAFirstValueOfZero) {
   }
 }
 
+TEST_F(CashFlowButtons, ListIsWrittenInTheUsersFormatAndReadsBackTheSame) {
+  const struct {
+    NumberFormat format;
+    const char* list;
+    const char* tidy;
+  } cases[] = {
+      {{",", "."}, "-1.000\r\n300\r\n400,5\r\n500", "-1000,00\r\n300,00\r\n400,50\r\n500,00\r\n"},
+      {{",", "\u202F"}, "-1000\r\n300\r\n400,5\r\n500", "-1000,00\r\n300,00\r\n400,50\r\n500,00\r\n"},
+      {{".", ","}, "-1,000\r\n300\r\n400.5\r\n500", "-1000.00\r\n300.00\r\n400.50\r\n500.00\r\n"},
+  };
+  for (const auto& c : cases) {
+    platform.number_format = c.format;
+    List(c.list);
+    Fields("", "10", "", "", "");
+    f.Click(Ctl::CommandNPV);
+    const std::string first = f.Text1.Text();
+    EXPECT_EQ(f.TextCF.Text(), c.tidy);
+    f.Click(Ctl::CommandNPV);  // the tidied list reads back as the same values
+    EXPECT_EQ(f.Text1.Text(), first) << c.tidy;
+    EXPECT_EQ(f.TextCF.Text(), c.tidy);
+    const std::vector<double> expected = {-1000, 300, 400.5, 500};
+    EXPECT_EQ(f.CashFlows, expected);
+  }
+  EXPECT_TRUE(platform.messages.empty()) << LastMessage();
+}
+
 TEST_F(CashFlowButtons, RoundedValuesAreUsedFromTheNextClick) {
   f.TextDecimal.SetText("0");
   f.SetFocus(Ctl::TextDecimal);

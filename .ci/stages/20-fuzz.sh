@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer on, the libraries instrumented for coverage) in
+# build-fuzz, and runs each target for a while from its seed corpus. A crash,
+# a sanitizer report or a broken property fails the stage; the input that
+# did it is kept in build-fuzz/crashes/<target>/.
+#
+# FUZZ_SECONDS sets each target's time (default 30).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/../.."
+source scripts/lib.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev
+
+seconds=${FUZZ_SECONDS:-30}
+build_dir=$ROOT/build-fuzz
+cmake -S "$ROOT" -B "$build_dir" -G Ninja \
+  -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUORVEL_FUZZ=ON \
+  -DQUORVEL_BUILD_TESTS=OFF \
+  -DQUORVEL_BUILD_BENCHMARKS=OFF \
+  -DQUORVEL_BUILD_UI=OFF >&2
+cmake --build "$build_dir" --target quorvel_fuzz_targets >&2
+
+# The committed seeds stay as they are: each run grows a copy. In memory
+# where possible: the settings target writes files at every input.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  scratch=$(mktemp -d -p /dev/shm quorvel-fuzz.XXXXXX)
+else
+  scratch=$(mktemp -d)
+fi
+trap 'rm -rf "$scratch"' EXIT
+
+export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# What a target says when an input breaks it: a broken property, a sanitizer
+# report or libFuzzer's own (a deadly signal, a leak, a timeout).
+report='property broken|runtime error:|ERROR: [A-Za-z]*Sanitizer|ERROR: libFuzzer'
+# The log from the report on, without the progress lines before it.
+show_report() {
+  if grep -qE "$report" "$1"; then
+    sed -n -E "/$report/,\$p" "$1" | head -n 80
+  else
+    tail -n 40 "$1"
+  fi
+}
+
+failed=()
+for seeds in "$ROOT"/fuzz/corpus/*/; do
+  target=$(basename "$seeds")
+  program=$build_dir/fuzz/$target
+  if [ ! -x "$program" ]; then
+    echo "no fuzz target $target in $build_dir/fuzz" >&2
+    failed+=("$target")
+    continue
+  fi
+  corpus=$scratch/$target/corpus
+  artifacts=$scratch/$target/artifacts
+  mkdir -p "$corpus" "$artifacts" "$scratch/$target/tmp"
+  cp -R "$seeds". "$corpus"/
+  options=(-max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1
+    -artifact_prefix="$artifacts"/)
+  dict=$ROOT/fuzz/dict/$target.dict
+  [ -f "$dict" ] && options+=(-dict="$dict")
+
+  log=$scratch/$target/log
+  rm -rf "$build_dir/crashes/$target"
+  echo "--- $target (${seconds} s)"
+  # The settings target writes files: into this run's own directory.
+  if (cd "$scratch/$target" && TMPDIR=$scratch/$target/tmp "$program" "${options[@]}" \
+    "$corpus") >"$log" 2>&1; then
+    grep -E '^stat::(number_of_executed_units|new_units_added)|^Done ' "$log" || true
+    if grep -qE "$report" "$log"; then
+      show_report "$log"
+      failed+=("$target")
+    fi
+  else
+    show_report "$log"
+    failed+=("$target")
+    mkdir -p "$build_dir/crashes/$target"
+    cp -R "$artifacts"/. "$build_dir/crashes/$target"/
+    for input in "$build_dir/crashes/$target"/*; do
+      [ -e "$input" ] && echo "reproduce: $program '$input'"
+    done
+  fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzzing failed: ${failed[*]}" >&2
+  exit 1
+fi
+echo "fuzzing: all targets ran clean"

@@ -7,10 +7,13 @@ bool StartUp(Module1& m, StartupServices& services) {
     services.ShowMessage(kAlreadyRunning, kAppTitle);
     return false;
   }
-  m.ProgramDirectory = services.ProgramDirectory();
-  m.SettingsFile = ChooseSettingsFile(m.ProgramDirectory, services.ConfigDirectory());
   services.ShowSplash();
   services.DoEvents();  // so that the splash is painted before the wait
+  // The splash's time is the time to find the settings file and build the
+  // main window in.
+  m.ProgramDirectory = services.ProgramDirectory();
+  m.SettingsFile = ChooseSettingsFile(m.ProgramDirectory, services.ConfigDirectory());
+  services.PrepareMainWindow();
   services.Wait(kSplashMilliseconds);
   services.CloseSplash();
   services.DoEvents();

@@ -23,7 +23,11 @@ class StartupServices {
   virtual std::string ConfigDirectory() = 0;
   virtual void ShowSplash() = 0;
   virtual void DoEvents() = 0;
-  // Waits at least `milliseconds` without handling the user's input.
+  // Builds the main window, not yet loaded nor shown, while the splash
+  // window is on screen.
+  virtual void PrepareMainWindow() = 0;
+  // Waits until the splash window has been shown for at least
+  // `milliseconds`, without handling the user's input.
   virtual void Wait(int milliseconds) = 0;
   virtual void CloseSplash() = 0;
   // Loads the main window (its load sequence) and shows it.

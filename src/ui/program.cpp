@@ -64,17 +64,28 @@ class QtStartup : public shell::StartupServices {
     splash_->show();
   }
   void DoEvents() override { QCoreApplication::processEvents(); }
+  void PrepareMainWindow() override {
+    model_ = std::make_unique<Form1>(platform_);
+    shell::RegisterHandlers(*model_, module_);
+    window_ = std::make_unique<Form1Window>(*model_, module_);
+    platform_.SetMainWindow(window_.get());
+    // Everything the first frame needs, done now: the native window, the
+    // style's polish, the fonts and glyphs of the faces (a paint into a
+    // pixmap that nobody sees).
+    window_->winId();
+    window_->grab();
+  }
   void Wait(int milliseconds) override {
     InputSwallower swallower;
     qApp->installEventFilter(&swallower);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    // A precise timer, checked against the clock: coarse timers may fire
-    // early.
-    while (elapsed.elapsed() < milliseconds) {
+    // The time counts from the splash's first paint, the moment the user can
+    // see it. A precise timer, checked against the clock: coarse timers may
+    // fire early.
+    const QElapsedTimer& shown = splash_->ShownSince();
+    while (shown.elapsed() < milliseconds) {
       QEventLoop loop;
-      QTimer::singleShot(static_cast<int>(milliseconds - elapsed.elapsed()), Qt::PreciseTimer,
-                         &loop, &QEventLoop::quit);
+      QTimer::singleShot(static_cast<int>(milliseconds - shown.elapsed()), Qt::PreciseTimer, &loop,
+                         &QEventLoop::quit);
       loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     qApp->removeEventFilter(&swallower);
@@ -83,10 +94,6 @@ class QtStartup : public shell::StartupServices {
     if (splash_) splash_->close();
   }
   void ShowMainWindow() override {
-    model_ = std::make_unique<Form1>(platform_);
-    shell::RegisterHandlers(*model_, module_);
-    window_ = std::make_unique<Form1Window>(*model_, module_);
-    platform_.SetMainWindow(window_.get());
     window_->Route([this] { shell::Form_Load(*model_, module_); });
     window_->show();
   }

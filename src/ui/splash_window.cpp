@@ -87,6 +87,19 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
   setFixedSize(440, 250);
 }
 
+void SplashWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shown_.isValid()) shown_.start();
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!painted_) {
+    painted_ = true;
+    shown_.start();
+  }
+}
+
 void SplashWindow::keyPressEvent(QKeyEvent*) { close(); }
 
 bool SplashWindow::eventFilter(QObject*, QEvent* event) {

@@ -29,6 +29,7 @@ class RecordingStartup : public StartupServices {
   std::string ConfigDirectory() override { return "/nonexistent/config"; }
   void ShowSplash() override { calls.push_back("splash"); }
   void DoEvents() override { calls.push_back("events"); }
+  void PrepareMainWindow() override { calls.push_back("prepare"); }
   void Wait(int milliseconds) override { calls.push_back("wait " + std::to_string(milliseconds)); }
   void CloseSplash() override { calls.push_back("close splash"); }
   void ShowMainWindow() override { calls.push_back("main window"); }
@@ -44,8 +45,8 @@ TEST(StartUp, ShowsTheSplashForThreeSecondsThenTheMainWindow) {
   services.program_directory = dir.path().string();
   Module1 m;
   EXPECT_TRUE(StartUp(m, services));
-  const std::vector<std::string> expected = {"lock",         "splash", "events",     "wait 3000",
-                                             "close splash", "events", "main window"};
+  const std::vector<std::string> expected = {"lock",      "splash",       "events", "prepare",
+                                             "wait 3000", "close splash", "events", "main window"};
   EXPECT_EQ(services.calls, expected);
   EXPECT_EQ(m.SettingsFile, dir / "QuorvelCalc.ini");
 }

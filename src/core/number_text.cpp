@@ -57,7 +57,8 @@ double ConvertDecimal(const std::string& number) {
   if (magnitude + exponent == 308) {
     char power[24];
     char* power_end = std::to_chars(power, power + sizeof power, exponent - 1).ptr;
-    const std::string scaled = number.substr(0, i) + "e" + std::string(power, static_cast<std::size_t>(power_end - power));
+    const std::string scaled =
+        number.substr(0, i) + "e" + std::string(power, static_cast<std::size_t>(power_end - power));
     double tenth = 0;
     std::from_chars(scaled.data(), scaled.data() + scaled.size(), tenth);
     constexpr double kLargest = std::numeric_limits<double>::max();

@@ -86,8 +86,8 @@ TEST(TextValue, GivesInfinityBeyondTheDoubleRange) {
 }
 
 TEST(NumberTexts, NonFiniteValuesGiveNoText) {
-  for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                   std::nan("")}) {
+  for (double v : {std::numeric_limits<double>::infinity(),
+                   -std::numeric_limits<double>::infinity(), std::nan("")}) {
     EXPECT_EQ(GeneralText(v), "");
     EXPECT_EQ(FixedText(v, "0.00"), "");
   }

@@ -348,7 +348,9 @@ TEST_F(CashFlowButtons, ListIsWrittenInTheUsersFormatAndReadsBackTheSame) {
     const char* tidy;
   } cases[] = {
       {{",", "."}, "-1.000\r\n300\r\n400,5\r\n500", "-1000,00\r\n300,00\r\n400,50\r\n500,00\r\n"},
-      {{",", "\u202F"}, "-1000\r\n300\r\n400,5\r\n500", "-1000,00\r\n300,00\r\n400,50\r\n500,00\r\n"},
+      {{",", "\u202F"},
+       "-1000\r\n300\r\n400,5\r\n500",
+       "-1000,00\r\n300,00\r\n400,50\r\n500,00\r\n"},
       {{".", ","}, "-1,000\r\n300\r\n400.5\r\n500", "-1000.00\r\n300.00\r\n400.50\r\n500.00\r\n"},
   };
   for (const auto& c : cases) {

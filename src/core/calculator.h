@@ -16,6 +16,11 @@ inline constexpr std::string_view kDivideByZero = "Error! Divide by zero.";
 inline constexpr std::string_view kSqrtError = "Error! Sqrt negative number or zero.";
 inline constexpr std::string_view kOverflow = "Calculation error! Possibility Overflow.";
 
+// Whether a status-bar text is one of the calculator's error messages.
+inline bool IsErrorStatus(std::string_view status) {
+  return status == kDivideByZero || status == kSqrtError || status == kOverflow;
+}
+
 // Registers every handler of the desk calculator with the window.
 void RegisterCalculator(Form1& f);
 

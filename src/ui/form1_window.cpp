@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/calculator.h"
 #include "shell/main_window.h"
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
@@ -140,6 +141,7 @@ void Form1Window::BuildWidgets(QWidget* client) {
     if (spec.kind == WidgetKind::PictureButton) widget->setAccessibleName(tooltip);
     widget->installEventFilter(this);
     widgets_[Index(control)] = widget;
+    controls_[widget] = control;
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous) setTabOrder(previous, widget);
       previous = widget;
@@ -258,10 +260,8 @@ void Form1Window::BuildMenusAndToolbar(QWidget* client) {
 }
 
 Ctl Form1Window::ControlOf(QObject* object) const {
-  for (std::size_t i = 0; i < widgets_.size(); ++i) {
-    if (widgets_[i] == object) return static_cast<Ctl>(i);
-  }
-  return Ctl::None;
+  const auto found = controls_.find(object);
+  return found == controls_.end() ? Ctl::None : found->second;
 }
 
 ModelTextWidget* Form1Window::TextWidgetFor(Ctl control) const {
@@ -349,7 +349,7 @@ void Form1Window::AnnounceDisplay(QWidget* display, const std::string& text) {
 }
 
 void Form1Window::AnnounceStatus(QWidget* status, const std::string& text) {
-  const bool error = text.rfind("Error", 0) == 0 || text.rfind("Calculation error", 0) == 0;
+  const bool error = calc::IsErrorStatus(text);
   if (!text.empty()) emit announced(QString::fromStdString(text), error);
   if (!QAccessible::isActive()) return;
   QAccessibleEvent changed(status, QAccessible::NameChanged);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <unordered_map>
 
 #include "core/form1.h"
 #include "shell/module1.h"
@@ -63,6 +64,8 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   Form1& model_;
   shell::Module1& module_;
   std::array<QWidget*, kControlCount> widgets_{};
+  // The other way round, for the event filter, which sees every event.
+  std::unordered_map<const QObject*, Ctl> controls_;
   // What the user changed in a text widget since the model last saw it.
   std::array<bool, kControlCount> text_edited_{};
   std::array<bool, kControlCount> caret_moved_{};

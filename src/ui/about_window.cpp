@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,17 +12,6 @@
 
 namespace quorvel::ui {
 namespace {
-
-class LogoView : public QWidget {
- public:
-  explicit LogoView(QWidget* parent) : QWidget(parent) { setFixedSize(64, 64); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    PaintPicture(painter, rect(), Picture::Logo);
-  }
-};
 
 template <class T>
 T* Named(T* widget, const char* name) {
@@ -43,7 +31,7 @@ AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed)
     : QDialog(nullptr), about_(main), main_changed_(std::move(main_changed)) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowIcon(VectorIcon(Picture::Logo));
-  auto* logo = Named(new LogoView(this), "picIcon");
+  auto* logo = Named(PictureView(Picture::Logo, 64, this), "picIcon");
   logo->setAccessibleName(QStringLiteral("Quorvel Calculator logo"));
   title_ = Named(new QLabel(this), "lblTitle");
   QFont big = title_->font();

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "shell/module1.h"
@@ -13,17 +12,6 @@
 
 namespace quorvel::ui {
 namespace {
-
-class LogoView : public QWidget {
- public:
-  explicit LogoView(QWidget* parent) : QWidget(parent) { setFixedSize(96, 96); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    PaintPicture(painter, rect(), Picture::Logo);
-  }
-};
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
@@ -44,7 +32,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
   frame->setLineWidth(2);
   frame->installEventFilter(this);
 
-  auto* logo = new LogoView(frame);
+  auto* logo = PictureView(Picture::Logo, 96, frame);
   logo->setObjectName(QStringLiteral("imgLogo"));
   logo->setAccessibleName(QStringLiteral("Quorvel Calculator logo"));
 

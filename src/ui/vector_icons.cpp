@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWidget>
 #include <algorithm>
 
 namespace quorvel::ui {
@@ -93,6 +94,22 @@ void PaintExit(QPainter& p) {
   p.drawLine(QPointF(21, 11), QPointF(11, 21));
 }
 
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(Picture picture, int side, QWidget* parent) : QWidget(parent), picture_(picture) {
+    setFixedSize(side, side);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    PaintPicture(painter, rect(), picture_);
+  }
+
+ private:
+  Picture picture_;
+};
+
 class VectorIconEngine : public QIconEngine {
  public:
   explicit VectorIconEngine(Picture picture) : picture_(picture) {}
@@ -148,5 +165,9 @@ void PaintPicture(QPainter& p, const QRectF& area, Picture picture) {
 }
 
 QIcon VectorIcon(Picture picture) { return QIcon(new VectorIconEngine(picture)); }
+
+QWidget* PictureView(Picture picture, int side, QWidget* parent) {
+  return new PictureWidget(picture, side, parent);
+}
 
 }  // namespace quorvel::ui

@@ -6,6 +6,7 @@
 
 class QPainter;
 class QRectF;
+class QWidget;
 
 namespace quorvel::ui {
 
@@ -16,5 +17,8 @@ void PaintPicture(QPainter& painter, const QRectF& area, Picture picture);
 
 // An icon that paints the picture at whatever size and scale it is asked.
 QIcon VectorIcon(Picture picture);
+
+// A widget of `side` by `side` pixels that shows the picture.
+QWidget* PictureView(Picture picture, int side, QWidget* parent);
 
 }  // namespace quorvel::ui

@@ -22,6 +22,11 @@ tipmt TIPMT 0 3 12 1000 0 0
 bal BAL 0.01 3 12 1000 0 1
 rate Rate 50 35 -250 0 0 0.1
 noroot Rate 10 0 100 100 0 0.1
+eff1e9 EFFECT 10 1e9
+nom1e9 NOMINAL 10 1e9
+double IRR 1,-2,1
+triple IRR -1,3,-3,1 0.05
+growing BAL 0.01 3 12 1000 -1100 0
 # a comment, then a blank line
 
 short PMT 0.01 12
@@ -44,6 +49,11 @@ tipmt ERR no result
 bal 753\.544837055[0-9]*
 rate 0\.139798289741[0-9]*
 noroot ERR no result
+eff1e9 10\.51709180701217[0-9]*
+nom1e9 9\.531017980886687[0-9]*
+double -?(0|[0-9.]+e-(1[3-9]|[2-9][0-9]|[0-9][0-9][0-9]))
+triple -?(0|[0-9.]+e-(1[3-9]|[2-9][0-9]|[0-9][0-9][0-9]))
+growing 1023\.89197145742[0-9]*
 short ERR bad arguments
 long ERR bad arguments
 junk ERR bad arguments

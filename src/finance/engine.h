@@ -46,8 +46,9 @@ std::optional<double> PPMT(double rate, double per, double nper, double pv, doub
 // (including k < 1, an empty loop) fails.
 std::optional<double> TPPMT(double rate, double per, double nper, double pv, double fv, int due);
 std::optional<double> TIPMT(double rate, double per, double nper, double pv, double fv, int due);
-// |pv| - |TPPMT(...)|, failing whenever TPPMT fails (so also when the
-// principal total is 0).
+// |pv + TPPMT(...)|, the size of what is still owed (or saved), also when
+// the payments do not cover the interest and the debt grows; fails whenever
+// TPPMT fails (so also when the principal total is 0).
 std::optional<double> BAL(double rate, double per, double nper, double pv, double fv, int due);
 
 // Sum of values[i] / (1+rate)^(i+1): the first value is discounted by one

@@ -91,6 +91,74 @@ TEST(CashFlows, NpvAndIrrAgreeWithTheDiscountedSum) {
   }
 }
 
+// The product of two polynomials, coefficients from the constant up.
+Flows Times(const Flows& a, const Flows& b) {
+  Flows product(a.size() + b.size() - 1, 0.0);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t j = 0; j < b.size(); ++j) product[i + j] += a[i] * b[j];
+  }
+  return product;
+}
+
+// (1 - (1+rate) d)^multiplicity with d = 1/(1+x): flows whose present value
+// touches 0 at x = rate instead of crossing it, or flattens there.
+Flows Touching(double rate, int multiplicity) {
+  Flows flows = {1};
+  for (int i = 0; i < multiplicity; ++i) flows = Times(flows, {1, -(1 + rate)});
+  return flows;
+}
+
+// Where the present value touches 0, the value alone pins the rate down only
+// to the square (or cube) root of the rounding noise; the rate is still found
+// to 1e-12. The flows are built from the rate they must give.
+TEST(CashFlows, IrrAtMultipleRoots) {
+  const struct {
+    const char* what;
+    Flows flows;
+    double guess, rate;
+  } cases[] = {
+      {"1, -2, 1", {1, -2, 1}, 0.1, 0},
+      {"1, -2, 1 from 0", {1, -2, 1}, 0, 0},
+      {"-1, 3, -3, 1", {-1, 3, -3, 1}, 0.1, 0},
+      {"1, -3, 3, -1 from 5%", {1, -3, 3, -1}, 0.05, 0},
+      {"fourfold at 0", Touching(0, 4), 0.1, 0},
+      {"fivefold at 0", Touching(0, 5), 0.1, 0},
+      {"double at 5%", Touching(0.05, 2), 0.1, 0.05},
+      {"triple at 5%", Touching(0.05, 3), 0.1, 0.05},
+      {"double at -10%", Touching(-0.1, 2), 0.1, -0.1},
+      {"double at -5%, then receipts", Times(Touching(-0.05, 2), {-2, 3}), 0.07, -0.05},
+      {"double at 8%, then receipts", Times(Touching(0.08, 2), {-1, 0.5, 0.7}), 0.07, 0.08},
+      {"triple at 8%, then receipts", Times(Touching(0.08, 3), {-1, 0.5, 0.7, 0.2}), 0.07, 0.08},
+      {"double at 8% over 33 periods",
+       Times(Touching(0.08, 2),
+             [] {
+               Flows receipts(31, 7);
+               receipts[0] = -100;
+               return receipts;
+             }()),
+       0.07, 0.08},
+      // A double root at 0 and a simple one at 10 %, from either side.
+      {"double and simple, from 0", Times(Touching(0, 2), {1, -1.1}), 0, 0},
+      {"double and simple, from 10%", Times(Touching(0, 2), {1, -1.1}), 0.1, 0.1},
+  };
+  for (const auto& c : cases) {
+    const auto irr = IRR(c.flows, c.guess);
+    ASSERT_TRUE(irr.has_value()) << c.what;
+    EXPECT_NEAR(*irr, c.rate, 1e-12) << c.what;
+  }
+}
+
+// Two distinct roots close together are no multiple root: the one found
+// stays a root of its own, not the point between them.
+TEST(CashFlows, IrrKeepsCloseRootsApart) {
+  for (const double gap : {1e-5, 1e-6, 1e-7}) {
+    const Flows flows = Times({1, -1.05}, {1, -(1.05 + gap)});
+    const double irr = IRR(flows, 0.05).value();
+    const double nearer = std::abs(irr - 0.05) < std::abs(irr - (0.05 + gap)) ? 0.05 : 0.05 + gap;
+    EXPECT_NEAR(irr, nearer, gap / 10) << "gap " << gap;
+  }
+}
+
 TEST(CashFlows, MirrFollowsItsDefinition) {
   std::mt19937_64 random(99);
   std::uniform_real_distribution<double> amounts(-1e4, 1e4), rates(-0.5, 0.5);

@@ -38,6 +38,31 @@ TEST(RateConversion, FiguresAndFailures) {
   }
 }
 
+// Many compounding periods make the rate per period tiny; the figures stay
+// right to the last digit. References: (1 + i/n)^n - 1 and
+// n ((1 + i)^(1/n) - 1) in 40-digit decimal arithmetic (Python's decimal).
+TEST(RateConversion, AccurateToTheLastDigit) {
+  const struct {
+    double rate, periods;
+    double effective, nominal;
+  } cases[] = {
+      {10, 1e9, 10.517091807012177022, 9.5310179808866875231},
+      {12, 12, 12.682503013196972066, 11.386551521499568952},
+      {5, 365, 5.1267496467462550455, 4.8793425246405727936},
+      {0.001, 1e6, 0.0010000050000116666583, 0.00099999500003833303334},
+      {100, 8760, 171.81266916204521189, 69.317460440048981908},
+      {3.5, 2.5, 3.5368356005641115035, 3.4639207765178845429},
+      {1e-10, 12, 1.0000000000004583333e-10, 9.9999999999954166667e-11},
+      {7, 1e15, 7.2508181254216476425, 6.7658648473814807557},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NEAR(*EFFECT(c.rate, c.periods), c.effective, 1e-15 * c.effective)
+        << "EFFECT " << c.rate << " " << c.periods;
+    EXPECT_NEAR(*NOMINAL(c.rate, c.periods), c.nominal, 1e-15 * c.nominal)
+        << "NOMINAL " << c.rate << " " << c.periods;
+  }
+}
+
 TEST(RateConversion, EffectAndNominalInvertEachOther) {
   std::mt19937_64 random(365);
   std::uniform_real_distribution<double> rates(0.01, 100), periods(1, 365);

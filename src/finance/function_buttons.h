@@ -8,11 +8,16 @@
 #include <string_view>
 
 #include "core/form1.h"
+#include "finance/function_table.h"
 
 namespace quorvel::finance {
 
-// Registers the function buttons' handlers with the window.
+// Registers a handler for the button of every function in the table.
 void RegisterFunctionButtons(Form1& f);
+
+// A click on a function's button: its arguments read, its function
+// evaluated, the result shown, or its one message.
+void FunctionButton_Click(Form1& f, const FunctionDescriptor& function);
 
 // The value of a field that may hold one quotient or product, such as 12/12
 // or 30*12; no value for a division by zero or a number out of range.
@@ -22,21 +27,5 @@ std::optional<double> GetRateOrPeriod(std::string_view text);
 // the user's number format, and rewrites the list with those values in the
 // display format, each line ended by CR LF.
 void ParseCashFlows(Form1& f, const std::string& list);
-
-void CommandN_Click(Form1& f);
-void CommandInterest_Click(Form1& f);
-void CommandPV_Click(Form1& f);
-void CommandFV_Click(Form1& f);
-void CommandPMT_Click(Form1& f);
-void CommandPPMT_Click(Form1& f);
-void CommandIPMT_Click(Form1& f);
-void CommandPrincipal_Click(Form1& f);
-void CommandInterestPaid_Click(Form1& f);
-void CommandBalance_Click(Form1& f);
-void CommandNPV_Click(Form1& f);
-void CommandIRR_Click(Form1& f);
-void CommandMIRR_Click(Form1& f);
-void CommandEffect_Click(Form1& f);
-void CommandNominal_Click(Form1& f);
 
 }  // namespace quorvel::finance

@@ -1,6 +1,9 @@
 #include "ui/form1_layout.h"
 
+#include <algorithm>
 #include <array>
+
+#include "finance/function_table.h"
 
 namespace quorvel::ui {
 namespace {
@@ -20,7 +23,7 @@ constexpr const char* kCashFlowTip =
     "Cash flows must contain at least one negative value (a payment) and one positive value (a "
     "receipt)";
 
-constexpr std::array kLayout = {
+constexpr std::array kBeforeFunctions = {
     WidgetSpec{Ctl::Text1, K::TextBox, 1080, 960, 4215, 495, "", "Main Display or Entry Box",
                Face::None, Align::Right},
     WidgetSpec{Ctl::TextN, K::TextBox, 240, 1920, 615, 285, "", "", Face::None, Align::Right},
@@ -46,40 +49,13 @@ constexpr std::array kLayout = {
     // so that its caption reads in two lines.
     WidgetSpec{Ctl::CheckPayment, K::CheckBox, 240, 2880, 1185, 375, "",
                "Specifying when payments are due"},
-    // The function buttons, in rows to the right of the panel.
-    WidgetSpec{Ctl::CommandEffect, K::PictureButton, 1440, 2520, 615, 375, "EFF",
-               "Calculate effective annual interest rate", Face::Legend},
-    WidgetSpec{Ctl::CommandNominal, K::PictureButton, 1440, 3000, 615, 375, "NOM",
-               "Calculate nominal annual interest rate", Face::Legend},
-    WidgetSpec{Ctl::CommandN, K::PictureButton, 2160, 2520, 615, 375, "NPer",
-               "Calc payment periods", Face::Legend},
-    WidgetSpec{Ctl::CommandInterest, K::PictureButton, 2880, 2520, 615, 375, "i(%)",
-               "Calc interest rate", Face::Legend},
-    WidgetSpec{Ctl::CommandPV, K::PictureButton, 3600, 2520, 615, 375, "PV", "Calc present value",
-               Face::Legend},
-    WidgetSpec{Ctl::CommandFV, K::PictureButton, 4320, 2520, 615, 375, "FV", "Calc future value",
-               Face::Legend},
-    WidgetSpec{Ctl::CommandPMT, K::PictureButton, 5040, 2520, 615, 375, "PMT",
-               "Calc payment made per period", Face::Legend},
-    WidgetSpec{Ctl::CommandPPMT, K::PictureButton, 2160, 3000, 615, 375, "PPMT",
-               "Calc principal payment for Per period of an annuity", Face::Legend},
-    WidgetSpec{Ctl::CommandIPMT, K::PictureButton, 2880, 3000, 615, 375, "IPMT",
-               "Calc interest payment for Per period of an annuity", Face::Legend},
-    WidgetSpec{Ctl::CommandPrincipal, K::PictureButton, 3600, 3000, 615, 375, "\u03A3PPMT",
-               "Calc total principal payment from first payment to Per", Face::Legend},
-    WidgetSpec{Ctl::CommandInterestPaid, K::PictureButton, 4320, 3000, 615, 375, "\u03A3IPMT",
-               "Calc total interest payment from first payment to Per", Face::Legend},
-    WidgetSpec{Ctl::CommandBalance, K::PictureButton, 5040, 3000, 615, 375, "BAL",
-               "Calc outstanding balance at Per period", Face::Legend},
-    WidgetSpec{Ctl::CommandIRR, K::PictureButton, 2880, 3480, 615, 375, "IRR",
-               "Calc internal rate of return for a series of periodic cash flows", Face::Legend},
-    WidgetSpec{Ctl::CommandMIRR, K::PictureButton, 3600, 3480, 615, 375, "MIRR",
-               "Calc modified internal rate of return for a series of periodic cash flows",
-               Face::Legend},
-    WidgetSpec{Ctl::CommandNPV, K::PictureButton, 4320, 3480, 615, 375, "NPV",
-               "Calc net present value of an investment based on a series of periodic cash "
-               "flows",
-               Face::Legend},
+};
+
+// The function buttons come from the table of functions, in its order (the
+// Tab key's), between the panel and the cash-flow and clear buttons.
+constexpr int kFunctionW = 615, kFunctionH = 375;
+
+constexpr std::array kAfterFunctions = {
     WidgetSpec{Ctl::CommandCF, K::PictureButton, 2280, 3480, 495, 315, "",
                "Enter or view cash flows", Face::CashFlow},
     WidgetSpec{Ctl::CommandClear, K::PictureButton, 5040, 3480, 615, 375, "",
@@ -155,6 +131,20 @@ constexpr std::array kLayout = {
     WidgetSpec{Ctl::TextCF, K::MultiLineTextBox, 120, 495, 1935, 1800, "", "", Face::None,
                Align::Left, Ctl::Frame1},
 };
+
+constexpr std::array kLayout = [] {
+  std::array<WidgetSpec,
+             kBeforeFunctions.size() + finance::kFunctions.size() + kAfterFunctions.size()>
+      layout{};
+  auto next = std::copy(kBeforeFunctions.begin(), kBeforeFunctions.end(), layout.begin());
+  for (const finance::FunctionDescriptor& function : finance::kFunctions) {
+    *next++ = WidgetSpec{function.button,    K::PictureButton, function.place.left,
+                         function.place.top, kFunctionW,       kFunctionH,
+                         function.legend,    function.tooltip, Face::Legend};
+  }
+  std::copy(kAfterFunctions.begin(), kAfterFunctions.end(), next);
+  return layout;
+}();
 
 }  // namespace
 

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "calculator_session.h"
 #include "finance/function_buttons.h"
+#include "finance/function_table.h"
 
 namespace quorvel {
 namespace {
@@ -380,6 +384,40 @@ TEST_F(CashFlowButtons, RoundedValuesAreUsedFromTheNextClick) {
   EXPECT_EQ(f.TextCF.Text(), "-1000\r\n300\r\n800\r\n");
   f.Click(Ctl::CommandNPV);
   EXPECT_EQ(f.CashFlows[1], 300);
+}
+
+// The table of functions is the only place a function is described; what a
+// new entry gets wrong shows here rather than as a button that does another
+// function's work.
+TEST(FunctionTable, EveryEntryIsItsOwn) {
+  std::set<Ctl> buttons;
+  std::set<std::string_view> names, pages;
+  std::set<std::pair<int, int>> places;
+  for (const finance::FunctionDescriptor& function : finance::kFunctions) {
+    const std::string_view name = function.Name();
+    EXPECT_TRUE(buttons.insert(function.button).second) << name;
+    EXPECT_TRUE(names.insert(name).second) << name;
+    EXPECT_TRUE(pages.insert(function.help_page).second) << name;
+    EXPECT_TRUE(places.insert({function.place.left, function.place.top}).second) << name;
+    EXPECT_TRUE(std::string_view(function.signature).ends_with(")")) << name;
+    EXPECT_TRUE(std::string_view(function.caption).ends_with(" ")) << name;
+    EXPECT_FALSE(name.empty() || name.size() == std::string_view(function.signature).size());
+    EXPECT_EQ(finance::FunctionNamed(name), &function);
+    EXPECT_NE(function.call.evaluate, nullptr) << name;
+  }
+}
+
+// Every button in the table is wired to its own entry: with one set of
+// fields that suits them all, each click ends in its own caption.
+TEST_F(CashFlowButtons, EveryFunctionButtonRunsItsOwnFunction) {
+  for (const finance::FunctionDescriptor& function : finance::kFunctions) {
+    f.Label4.Caption = "";
+    List("-1000\r\n300\r\n400\r\n500");
+    Fields("12", "1", "1000", "", "-100", "3");
+    f.Click(function.button);
+    EXPECT_EQ(f.Label4.Caption, function.caption) << function.Name();
+  }
+  EXPECT_TRUE(platform.messages.empty()) << LastMessage();
 }
 
 TEST(GetRateOrPeriod, EvaluatesOneQuotientOrProduct) {

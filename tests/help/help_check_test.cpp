@@ -28,7 +28,7 @@ std::string Page(const std::string& title, const std::string& body) {
 }
 
 // A small help file without faults: a welcome page, a page with an example
-// of every function, and the licence.
+// of every function, a page of each function's own, and the licence.
 HelpFiles SoundHelp() {
   std::string examples;
   for (std::string_view function : kExampleFunctions) {
@@ -40,8 +40,12 @@ HelpFiles SoundHelp() {
   files.contents_file = "/Help.hhc";
   files.index_file = "/Help.hhk";
   files.default_topic = "/html Docs/Welcome.htm";
-  const std::vector<std::string> pages = {"html Docs/Welcome.htm", "html Docs/Functions.htm",
-                                          "html Docs/License Agreement.htm"};
+  std::vector<std::string> pages = {"html Docs/Welcome.htm", "html Docs/Functions.htm",
+                                    "html Docs/License Agreement.htm"};
+  for (const finance::FunctionDescriptor& function : finance::kFunctions) {
+    pages.push_back(std::string("html Docs/") + function.help_page);
+    files.objects["/" + pages.back()] = Page(std::string(function.Name()), "");
+  }
   files.objects["/Help.hhc"] = Sitemap(pages);
   files.objects["/Help.hhk"] = Sitemap(pages);
   files.objects["/html Docs/calc.css"] = "body {}";
@@ -106,6 +110,9 @@ TEST(FindHelpProblems, ReportsEachFault) {
          page.replace(at, 20, "data-function=\"NPV\"");
        },
        "worked example of MIRR"},
+      {"function page missing",
+       [](HelpFiles& f) { f.objects.erase("/html Docs/Balance Function.htm"); },
+       "The page of BAL, /html Docs/Balance Function.htm, is missing."},
       {"faulty example",
        [](HelpFiles& f) {
          f.objects["/html Docs/Functions.htm"] +=

@@ -4,32 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 
 #include "calculator_session.h"
+#include "finance/function_table.h"
 #include "shell/help/chm_file.h"
 #include "shell/help/examples.h"
 
 namespace quorvel {
 namespace {
-
-const std::map<std::string, Ctl> kButtons = {{"NPer", Ctl::CommandN},
-                                             {"Rate", Ctl::CommandInterest},
-                                             {"PV", Ctl::CommandPV},
-                                             {"FV", Ctl::CommandFV},
-                                             {"PMT", Ctl::CommandPMT},
-                                             {"PPMT", Ctl::CommandPPMT},
-                                             {"IPMT", Ctl::CommandIPMT},
-                                             {"TPPMT", Ctl::CommandPrincipal},
-                                             {"TIPMT", Ctl::CommandInterestPaid},
-                                             {"BAL", Ctl::CommandBalance},
-                                             {"NPV", Ctl::CommandNPV},
-                                             {"IRR", Ctl::CommandIRR},
-                                             {"MIRR", Ctl::CommandMIRR},
-                                             {"EFFECT", Ctl::CommandEffect},
-                                             {"NOMINAL", Ctl::CommandNominal}};
 
 class WorkedExamples : public testing::CalculatorSession {
  protected:
@@ -51,7 +35,7 @@ class WorkedExamples : public testing::CalculatorSession {
     f.TextCF.SetText(list);
     f.SetValue(Ctl::CheckPayment, e.due == "1" ? 1 : 0);
     platform.messages.clear();
-    f.Click(kButtons.at(e.function));
+    f.Click(finance::FunctionNamed(e.function)->button);
     return platform.messages.empty() ? f.Text1.Text() : "error";
   }
 };

@@ -41,6 +41,24 @@ class FunctionsWindowTest : public QObject, public quorvel::testing::WindowFixtu
     }
   }
 
+  // The Tab key visits the function buttons row by row, the rate
+  // conversions first, then the cash-flow and clear buttons.
+  void tabVisitsTheFunctionButtonsInOrder() {
+    const QStringList expected = {"CommandEffect",    "CommandNominal",      "CommandN",
+                                  "CommandInterest",  "CommandPV",           "CommandFV",
+                                  "CommandPMT",       "CommandPPMT",         "CommandIPMT",
+                                  "CommandPrincipal", "CommandInterestPaid", "CommandBalance",
+                                  "CommandIRR",       "CommandMIRR",         "CommandNPV",
+                                  "CommandCF",        "CommandClear"};
+    QStringList visited;
+    QWidget* widget = Find("CheckPayment");
+    while (visited.size() < expected.size()) {
+      widget = widget->nextInFocusChain();
+      if (widget->focusPolicy() & Qt::TabFocus) visited << widget->objectName();
+    }
+    QCOMPARE(visited, expected);
+  }
+
   void paymentOfALoan() {
     Type("TextInterest", QStringLiteral("1"));
     Type("TextN", QStringLiteral("12"));

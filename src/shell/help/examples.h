@@ -28,12 +28,16 @@
 #include <string_view>
 #include <vector>
 
+#include "finance/function_table.h"
+
 namespace quorvel::help {
 
 // The functions by the names their error messages use.
-inline constexpr std::array<std::string_view, 15> kExampleFunctions = {
-    "NPer",  "Rate", "PV",  "FV",  "PMT",  "PPMT",   "IPMT",   "TPPMT",
-    "TIPMT", "BAL",  "NPV", "IRR", "MIRR", "EFFECT", "NOMINAL"};
+inline constexpr auto kExampleFunctions = [] {
+  std::array<std::string_view, finance::kFunctions.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = finance::kFunctions[i].Name();
+  return names;
+}();
 
 struct Example {
   std::string function;

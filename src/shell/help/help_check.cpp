@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "finance/function_table.h"
 #include "shell/help/examples.h"
 #include "shell/help/html_scan.h"
 #include "shell/help/page_text.h"
@@ -108,9 +109,14 @@ std::vector<std::string> FindHelpProblems(const HelpFiles& files) {
     CheckPage(files, path, data, problems);
     for (const Example& example : ExtractExamples(data)) functions_shown.insert(example.function);
   }
-  for (std::string_view function : kExampleFunctions) {
-    if (!functions_shown.contains(std::string(function))) {
-      problems.push_back("No page shows a worked example of " + std::string(function) + ".");
+  for (const finance::FunctionDescriptor& function : finance::kFunctions) {
+    const std::string name(function.Name());
+    if (!functions_shown.contains(name)) {
+      problems.push_back("No page shows a worked example of " + name + ".");
+    }
+    const std::string page = std::string(kPagesFolder) + function.help_page;
+    if (!files.objects.contains(page)) {
+      problems.push_back("The page of " + name + ", " + page + ", is missing.");
     }
   }
   return problems;

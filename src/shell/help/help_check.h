@@ -13,7 +13,8 @@
 
 namespace quorvel::help {
 
-// The page that the About window opens.
+// The folder of the pages, and the page that the About window opens.
+inline constexpr std::string_view kPagesFolder = "/html Docs/";
 inline constexpr std::string_view kLicensePage = "/html Docs/License Agreement.htm";
 
 // A help file's objects in memory, path (as "/...") to bytes, with the names

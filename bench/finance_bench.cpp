@@ -129,6 +129,10 @@ BENCHMARK_CAPTURE(BM_IrrHard, two_roots_from_between, std::vector<double>{-100, 
 BENCHMARK_CAPTURE(BM_IrrHard, guess_near_minus_100, std::vector<double>{-1000, 300, 400, 500},
                   -0.99);
 BENCHMARK_CAPTURE(BM_IrrHard, no_root, std::vector<double>{-100, 230, -133}, 0.1);
+// Roots where the present value only touches 0: found, then refined on the
+// derivatives.
+BENCHMARK_CAPTURE(BM_IrrHard, double_root, std::vector<double>{1, -2, 1}, 0.1);
+BENCHMARK_CAPTURE(BM_IrrHard, triple_root, std::vector<double>{-1, 3, -3, 1}, 0.1);
 
 // The largest lists and sums.
 void BM_NPV_LongestList(benchmark::State& state) {

@@ -55,8 +55,10 @@ std::optional<double> BAL(double rate, double per, double nper, double pv, doubl
 // whole period. Fails for an empty list and when 1 + rate is 0.
 std::optional<double> NPV(double rate, std::span<const double> values);
 // The rate x with sum of values[i] / (1+x)^i = 0, found by iteration from
-// `guess` as Rate's is. Fails unless the values hold a negative and a
-// positive value, or when no such rate exists.
+// `guess` as Rate's is. A root where the sum only touches 0 (a double or
+// triple root, such as 1, -2, 1 at 0 %) is given to full precision too, not
+// just to the rounding band the flat sum leaves. Fails unless the values hold
+// a negative and a positive value, or when no such rate exists.
 std::optional<double> IRR(std::span<const double> values, double guess);
 // (P / -N)^(1/(m-1)) - 1 with P the positive values carried forward to the
 // last period at the reinvest rate and N the negative values discounted to
@@ -66,8 +68,8 @@ std::optional<double> MIRR(std::span<const double> values, double finance_rate,
                            double reinvest_rate);
 
 // Nominal and effective annual rates in percent, `periods` compounding periods
-// a year (fractional allowed). Both fail when periods < 1 or
-// rate_percent / 100 <= 0.
+// a year (fractional allowed), accurate to the last digit however many the
+// periods. Both fail when periods < 1 or rate_percent / 100 <= 0.
 std::optional<double> EFFECT(double rate_percent, double periods);
 std::optional<double> NOMINAL(double rate_percent, double periods);
 

@@ -63,9 +63,9 @@ std::string EstimateText(const Form1& f) {
   return f.TextInterest.Text().empty() ? std::string("10") : f.TextInterest.Text();
 }
 
-// The field an argument is typed into; the rate fields also hold the
-// arguments that are no field's number (the timing, the list), which are
-// never read through here.
+// The field an argument is typed into: TextInterest for the interest
+// rate, plain or as an estimate. The payment timing and the cash-flow list
+// are no field's number and are never looked up here.
 TextBox& FieldOf(Form1& f, Argument argument) {
   using enum Argument;
   switch (argument) {

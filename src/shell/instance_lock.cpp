@@ -13,10 +13,11 @@ InstanceLock::~InstanceLock() {
 
 bool InstanceLock::Take(const std::string& path) {
   if (fd_ >= 0) return true;
-  // No link is followed: the lock never creates or touches a file elsewhere.
-  // A file this user may only read can be locked all the same.
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-  if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  // The file is only ever opened for reading, which is all a lock needs, and
+  // no link is followed: the lock never writes to, nor creates, a file
+  // elsewhere.
+  const int fd =
+      ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
   if (fd < 0) return true;  // nothing to lock: no copy can hold it either
   // The lock belongs to the open file, so it goes when the process does,
   // even after kill -9; there is never a stale lock to clear.

@@ -12,7 +12,7 @@ bool StartUp(Module1& m, StartupServices& services) {
   // The splash's time is the time to find the settings file and build the
   // main window in.
   m.ProgramDirectory = services.ProgramDirectory();
-  m.SettingsFile = ChooseSettingsFile(m.ProgramDirectory, services.ConfigDirectory());
+  ChooseSettingsFile(m, m.ProgramDirectory, services.ConfigDirectory());
   services.PrepareMainWindow();
   services.Wait(kSplashMilliseconds);
   services.CloseSplash();

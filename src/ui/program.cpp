@@ -4,13 +4,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLockFile>
+#include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <memory>
 
 #include "core/form1.h"
+#include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "ui/form1_window.h"
@@ -44,13 +45,11 @@ class QtStartup : public shell::StartupServices {
   explicit QtStartup(shell::Module1& module) : module_(module) {}
 
   bool TakeInstanceLock() override {
-    // One lock per user; a lock left by a run that crashed names a process
-    // that is gone, and QLockFile takes it over.
+    // One lock per user, held until this process ends.
     QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (directory.isEmpty()) directory = QDir::tempPath();
-    lock_ = std::make_unique<QLockFile>(directory + QStringLiteral("/quorvel-calculator.lock"));
-    lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    return lock_.Take(
+        QFile::encodeName(directory + QStringLiteral("/quorvel-calculator.lock")).toStdString());
   }
   void ShowMessage(const std::string& text, const std::string& title) override {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
@@ -101,7 +100,7 @@ class QtStartup : public shell::StartupServices {
  private:
   shell::Module1& module_;
   QtPlatform platform_;
-  std::unique_ptr<QLockFile> lock_;
+  shell::InstanceLock lock_;
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<Form1> model_;
   std::unique_ptr<Form1Window> window_;

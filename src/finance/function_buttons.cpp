@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/calculator.h"
 #include "core/identity.h"
 #include "core/number_text.h"
 #include "core/platform.h"
@@ -105,7 +106,7 @@ void Present(Form1& f, const Function& function, std::optional<double> result) {
   } else {
     f.Text1.SetText(text);
   }
-  f.Label4.Caption = function.caption;
+  calc::ShowStatus(f, function.caption);
   f.SetFocus(field ? function.solved : Ctl::Text1);
   // A present or future value too small to show is no answer: the user sees
   // the zero, then the message.

@@ -29,7 +29,7 @@ void CommandCF_Click(Form1& f) {
 void TextCF_GotFocus(Form1& f) {
   UpdateLineNum(f);
   f.Frame1.Visible = true;
-  f.ActiveField = 7;
+  f.ActiveField = Field::TextCF;
 }
 
 void TextCF_LostFocus(Form1& f) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/calculator.h"
+#include "core/indicators.h"
 #include "core/number_text.h"
 #include "core/platform.h"
 #include "panel/panel.h"
@@ -39,8 +40,8 @@ void MenuPaste_Click(Form1& f) {
   const NumberFormat format = f.platform.UserNumberFormat();
   const std::string text = f.platform.ClipboardText();
   const std::optional<std::string> number = PlainNumericText(text, format);
-  if (!number && f.ActiveField != 7) return;
-  if (f.ActiveField == 0 && f.NewEntry) {
+  if (!number && f.ActiveField != Field::TextCF) return;
+  if (f.ActiveField == Field::Text1 && f.NewEntry) {
     // The shown value becomes the first operand, as when a digit is typed,
     // but the pasted number joins the text on display.
     calc::EditTakeover(f);
@@ -53,15 +54,15 @@ void MenuPaste_Click(Form1& f) {
 }
 
 void Toolbar1_ButtonClick(Form1& f, const std::string& key) {
-  if (key == "Cut") {
+  if (key == toolbar_keys::kCut) {
     f.RaiseClick(Ctl::MenuCut);
-  } else if (key == "Copy") {
+  } else if (key == toolbar_keys::kCopy) {
     f.RaiseClick(Ctl::MenuCopy);
-  } else if (key == "Paste") {
+  } else if (key == toolbar_keys::kPaste) {
     f.RaiseClick(Ctl::MenuPaste);
-  } else if (key == "Help") {
+  } else if (key == toolbar_keys::kHelp) {
     f.RaiseClick(Ctl::MenuHelpTopics);
-  } else if (key == "Exit") {
+  } else if (key == toolbar_keys::kExit) {
     f.RaiseClick(Ctl::MenuExit);
   }
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/controls.h"
 #include "core/number_text.h"
 #include "shell/module1.h"
 
@@ -69,13 +70,13 @@ std::vector<std::string> SplitLines(const std::string& content) {
 }
 
 // A position read from the file, kept within what a window can take: the
-// 16-bit range of the vertical position, and the same span in pixels (of
-// 15 twips) for the horizontal one.
-constexpr double kMaxLeftTwips = 32767.0 * 15;
+// 16-bit range of the vertical position, and the same span in pixels for
+// the horizontal one.
+constexpr double kMaxLeftTwips = 32767.0 * kTwipsPerPixel;
 
 double ClampLeft(double value) {
   if (std::isnan(value)) return 0;
-  return std::clamp(value, -kMaxLeftTwips - 15, kMaxLeftTwips);
+  return std::clamp(value, -kMaxLeftTwips - kTwipsPerPixel, kMaxLeftTwips);
 }
 
 }  // namespace

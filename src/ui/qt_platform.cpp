@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <cmath>
 
+#include "core/controls.h"
 #include "shell/help_routines.h"
 #include "shell/window_placement.h"
 #include "ui/about_window.h"
@@ -62,17 +63,17 @@ std::string QtPlatform::ConfigDirectory() {
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
-// Positions are twips, 15 to a logical pixel, of the window's outer frame.
+// Positions are twips of the window's outer frame.
 Platform::Position QtPlatform::MainWindowPosition() {
   if (!window_) return {};
   const QPoint frame = window_->pos();
-  return {frame.x() * 15.0, frame.y() * 15.0};
+  return {frame.x() * double{kTwipsPerPixel}, frame.y() * double{kTwipsPerPixel}};
 }
 
 void QtPlatform::MoveMainWindow(Position position) {
   if (!window_) return;
-  const int x = static_cast<int>(std::lround(position.left / 15));
-  const int y = static_cast<int>(std::lround(position.top / 15));
+  const int x = static_cast<int>(std::lround(position.left / kTwipsPerPixel));
+  const int y = static_cast<int>(std::lround(position.top / kTwipsPerPixel));
   std::vector<shell::Rect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) {
     const QRect area = screen->geometry();

@@ -87,7 +87,7 @@ TEST_F(FunctionButtons, ASolveLeavesTheOtherFieldsAndTheCalculator) {
   EXPECT_EQ(f.TextFV.Text(), "");
   EXPECT_EQ(f.PendingOperator, "+");
   EXPECT_EQ(f.FirstOperand, 7);
-  EXPECT_EQ(f.ActiveField, 5);
+  EXPECT_EQ(f.ActiveField, Field::TextPMT);
   // The result is an ordinary display value for the calculator.
   Keys("=");
   EXPECT_EQ(f.Text1.Text(), "-81.85");

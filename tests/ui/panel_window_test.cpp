@@ -49,7 +49,7 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
       QTest::keyClick(Focused(), Qt::Key_Tab);
       QCOMPARE(Focused(), Find(name));
     }
-    QCOMPARE(model->ActiveField, 6);
+    QCOMPARE(model->ActiveField, Field::TextPer);
   }
 
   void fieldsFilterTheirKeys() {
@@ -84,7 +84,7 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
     QCOMPARE(Find<QCheckBox>("CheckPayment")->text(), QStringLiteral("Payment At Begin Period"));
     QVERIFY(Find<QCheckBox>("CheckPayment")->isChecked());
     QCOMPARE(Focused(), Find("Text1"));
-    QCOMPARE(model->ActiveField, 0);
+    QCOMPARE(model->ActiveField, Field::Text1);
     QTest::keyClick(Find("Text1"), Qt::Key_Tab);
     Click("CheckPayment");
     QCOMPARE(Find<QCheckBox>("CheckPayment")->text(), QStringLiteral("Payment At End Period"));

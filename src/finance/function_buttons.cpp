@@ -211,8 +211,7 @@ void CommandInterestPaid_Click(Form1& f) { RunAmortization(f, kTIPMT, TIPMT); }
 void CommandBalance_Click(Form1& f) { RunAmortization(f, kBAL, BAL); }
 
 void CommandNPV_Click(Form1& f) {
-  ParseCashFlows(f, f.TextCF.Text());
-  if (f.CashFlows[0] == 0) {
+  if (!ParseCashFlows(f, f.TextCF.Text()) || f.CashFlows[0] == 0) {
     ShowFailure(f, kNPV);
     return;
   }
@@ -223,15 +222,17 @@ void CommandNPV_Click(Form1& f) {
 
 void CommandIRR_Click(Form1& f) {
   const std::string estimate = EstimateText(f);
-  ParseCashFlows(f, f.TextCF.Text());
+  const bool read = ParseCashFlows(f, f.TextCF.Text());
   ArgumentReader args;
+  if (!read) args.Fail();
   const double guess = args.RateOrPeriod(estimate) / 100;
   Present(f, kIRR, args.Failed() ? std::nullopt : IRR(f.CashFlows, guess));
 }
 
 void CommandMIRR_Click(Form1& f) {
-  ParseCashFlows(f, f.TextCF.Text());
+  const bool read = ParseCashFlows(f, f.TextCF.Text());
   ArgumentReader args;
+  if (!read) args.Fail();
   const double finance_rate = args.Percent(f.TextInterest);
   const double reinvest_rate = args.Percent(f.TextPer);
   Present(f, kMIRR, args.Failed() ? std::nullopt : MIRR(f.CashFlows, finance_rate, reinvest_rate));

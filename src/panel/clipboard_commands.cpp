@@ -37,7 +37,11 @@ void MenuCut_Click(Form1& f) {
 void MenuPaste_Click(Form1& f) {
   TextBox* box = FocusedBox(f);
   if (!box) return;
-  const NumberFormat format = f.platform.UserNumberFormat();
+  // What the program copied itself writes "." for the decimal point in every
+  // locale and must paste back as the same value; text from elsewhere is
+  // written in the user's format.
+  const NumberFormat format =
+      f.platform.ClipboardTextIsOwn() ? kProgramNumberFormat : f.platform.UserNumberFormat();
   const std::string text = f.platform.ClipboardText();
   const std::optional<std::string> number = PlainNumericText(text, format);
   if (!number && f.ActiveField != Field::TextCF) return;
@@ -49,8 +53,12 @@ void MenuPaste_Click(Form1& f) {
   }
   // A number goes into a one-line box as the calculator reads numbers, so
   // that group separators or a comma for the decimal point keep its value;
-  // the cash-flow list takes the text as it is.
-  box->SetSelText(number && !box->MultiLine() ? *number : f.platform.ClipboardText());
+  // the cash-flow list takes every line, its numbers written the same way.
+  if (box->MultiLine()) {
+    box->SetSelText(PastedList(f, f.platform.ClipboardText(), format));
+  } else {
+    box->SetSelText(number ? *number : f.platform.ClipboardText());
+  }
 }
 
 void Toolbar1_ButtonClick(Form1& f, const std::string& key) {

@@ -26,12 +26,10 @@ inline constexpr std::string_view kQuotientSign = "/";
 
 }  // namespace quorvel::marks
 
+// The keys of Toolbar1's buttons, in their order on the toolbar.
 namespace quorvel::toolbar_keys {
 
-inline constexpr std::string_view kCut = "Cut";
-inline constexpr std::string_view kCopy = "Copy";
-inline constexpr std::string_view kPaste = "Paste";
-inline constexpr std::string_view kHelp = "Help";
-inline constexpr std::string_view kExit = "Exit";
+inline constexpr std::string_view kCut = "Cut", kCopy = "Copy", kPaste = "Paste", kHelp = "Help",
+                                  kExit = "Exit";
 
 }  // namespace quorvel::toolbar_keys

@@ -7,12 +7,18 @@
 // list.
 //
 // Properties:
+// - the user's number format makes no difference: the list is read with
+//   "." as the decimal point;
+// - a list with a line that is neither blank nor one number is refused: the
+//   parse says so, the list keeps its text and the caret stands at the start
+//   of the first such line; the properties below are for the other lists;
 // - every stored value is finite, and there is at least one (0 for a list
 //   without numbers);
 // - the rewritten list holds exactly one line per stored value, each line
 //   the value in the display format and ended by CR LF, and nothing else:
 //   no stray CR or LF, no "inf" or "nan";
-// - there are as many values as the list has numeric lines;
+// - there are as many values as the list has numeric lines, blank lines
+//   aside;
 // - parsing the rewritten list again gives the same text and the same
 //   number of values, each within half a unit of the display format's last
 //   place of the first reading; and a third parse changes nothing. (Not for
@@ -22,12 +28,14 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/form1.h"
 #include "core/number_text.h"
+#include "core/utf8.h"
 #include "fake_platform.h"
 #include "finance/function_buttons.h"
 #include "fuzz_check.h"
@@ -90,14 +98,9 @@ std::vector<std::string> CheckParsed(const quorvel::Form1& f, const std::string&
   } else {
     FUZZ_CHECK(lines.size() == values.size(),
                where + ": " + std::to_string(values.size()) + " values, the list " + Quoted(list));
-    // Each line is the value's fixed-decimals text, its point written as
-    // the user's decimal separator.
-    const std::string separator = f.platform.UserNumberFormat().decimal_separator;
+    // Each line is the value's fixed-decimals text.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      std::string shown = quorvel::FixedText(values[i], f.DisplayFormat);
-      if (const std::size_t point = shown.find('.'); point != std::string::npos) {
-        shown.replace(point, 1, separator);
-      }
+      const std::string shown = quorvel::FixedText(values[i], f.DisplayFormat);
       FUZZ_CHECK(lines[i] == shown, where + ": line " + std::to_string(i) + " is " +
                                         Quoted(lines[i]) + ", the value " + Digits(values[i]) +
                                         " shows as " + Quoted(shown));
@@ -125,27 +128,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    Quoted(f.DisplayFormat) + ")";
 
   std::string list = typed;
-  if (through_box) {
-    f.TextCF.SetText(typed);
-    list = f.TextCF.Text();
-    quorvel::finance::ParseCashFlows(f, f.TextCF.Text());
-  } else {
-    quorvel::finance::ParseCashFlows(f, list);
-  }
+  f.TextCF.SetText(typed);
+  if (through_box) list = f.TextCF.Text();
+  const std::string before = f.TextCF.Text();
+  const bool read = quorvel::finance::ParseCashFlows(f, list);
   const std::string where = "the list " + Quoted(list) + where_format;
-  const std::vector<std::string> lines = CheckParsed(f, where);
 
   // One value per numeric line: lines end at CR, and the LF after it counts
-  // as a blank of the next line.
+  // as a blank of the next line. The first line that is neither blank nor a
+  // number refuses the list.
   std::size_t numeric = 0;
+  std::optional<std::size_t> refused;
   for (std::size_t start = 0;;) {
     const std::size_t end = list.find('\r', start);
-    if (quorvel::IsNumericText(std::string_view(list).substr(start, end - start), format)) {
+    const std::string_view piece = std::string_view(list).substr(start, end - start);
+    if (quorvel::IsNumericText(piece, quorvel::kProgramNumberFormat)) {
       ++numeric;
+    } else if (piece.find_first_not_of(" \t\n") != std::string_view::npos) {
+      refused = start + (piece.starts_with('\n') ? 1 : 0);
+      break;
     }
     if (end == std::string::npos) break;
     start = end + 1;
   }
+  FUZZ_CHECK(read == !refused, where + (read ? " is read" : " is refused"));
+  if (refused) {
+    FUZZ_CHECK(f.TextCF.Text() == before, where + ": a refused list changed");
+    FUZZ_CHECK(f.CashFlows.size() == 1 && f.CashFlows[0] == 0, where + ": values kept");
+    if (through_box) {
+      const int caret = quorvel::utf8::Length(std::string_view(list).substr(0, *refused));
+      FUZZ_CHECK(f.TextCF.SelStart() == caret,
+                 where + ": the caret at " + std::to_string(f.TextCF.SelStart()));
+    }
+    return 0;
+  }
+  const std::vector<std::string> lines = CheckParsed(f, where);
   FUZZ_CHECK(lines.size() == numeric, where + ": " + std::to_string(numeric) + " numeric lines, " +
                                           std::to_string(lines.size()) + " values");
 

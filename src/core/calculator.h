@@ -16,10 +16,12 @@ inline constexpr std::string_view kDivideByZero = "Error! Divide by zero.";
 inline constexpr std::string_view kSqrtError = "Error! Sqrt negative number or zero.";
 inline constexpr std::string_view kOverflow = "Calculation error! Possibility Overflow.";
 
-// Whether a status-bar text is one of the calculator's error messages.
-inline bool IsErrorStatus(std::string_view status) {
-  return status == kDivideByZero || status == kSqrtError || status == kOverflow;
-}
+// The status bar: a formula or a function's caption, or one of the error
+// messages above; the model keeps which of the two it shows, so that the
+// window can announce an error as one without reading the text.
+void ShowStatus(Form1& f, std::string text);
+void ShowError(Form1& f, std::string_view message);
+inline void ClearStatus(Form1& f) { ShowStatus(f, {}); }
 
 // Registers every handler of the desk calculator with the window.
 void RegisterCalculator(Form1& f);
@@ -44,8 +46,9 @@ std::string AppendDot(Form1& f, std::string_view text);
 std::string TextRightShift(std::string_view text, int position);
 void AppendToDisplay(Form1& f, std::string_view characters);
 void EnterNumeric(Form1& f, std::string_view characters);
-// The financial entry box with the given ActiveField code (1 to 6), or None.
-Ctl EntryField(int active_field);
+// The financial entry box of an ActiveField code; None for the display and
+// the cash-flow list.
+Ctl EntryField(Field active_field);
 
 void DigitKey_Click(Form1& f, char digit);
 void NumDotCommand_Click(Form1& f);

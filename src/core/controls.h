@@ -53,6 +53,10 @@ enum class Ctl : std::int16_t {
 
 inline constexpr int kControlCount = static_cast<int>(Ctl::Count);
 
+// Window positions and control layouts are in twips: 1440 to the inch, which
+// is 96 logical pixels, so 15 to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
 // The control's name, which is also its widget's object name.
 std::string_view ControlName(Ctl control);
 std::optional<Ctl> ControlByName(std::string_view name);

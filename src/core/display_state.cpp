@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "core/calculator.h"
 #include "core/number_text.h"
@@ -14,11 +16,21 @@ namespace {
 constexpr int kMaxDecimalPlaces = 15;
 }  // namespace
 
+void ShowStatus(Form1& f, std::string text) {
+  f.Label4.Caption = std::move(text);
+  f.StatusIsError = false;
+}
+
+void ShowError(Form1& f, std::string_view message) {
+  f.Label4.Caption = std::string(message);
+  f.StatusIsError = true;
+}
+
 void ResetCalculator(Form1& f) {
   f.Label1.Caption.clear();
   f.Label2.Caption.clear();
   f.Label3.Caption.clear();
-  f.Label4.Caption.clear();
+  ClearStatus(f);
   f.FirstOperand = 0;
   f.ConstantValue = 0;
   f.MemoryValue = 0;
@@ -26,7 +38,7 @@ void ResetCalculator(Form1& f) {
   f.Text1.SetText("0");
   f.PendingOperator.clear();
   f.KeyPreview = true;
-  f.ActiveField = 0;
+  f.ActiveField = Field::Text1;
   f.DisplayFormat = "0.00";
   f.TextDecimal.SetText("2");
 }
@@ -50,7 +62,7 @@ void TextDecimal_KeyPress(Form1&, int& key_ascii) {
 std::optional<double> DisplayValue(Form1& f) {
   double value = TextValue(f.Text1.Text());
   if (!std::isfinite(value)) {
-    f.Label4.Caption = kOverflow;
+    ShowError(f, kOverflow);
     return std::nullopt;
   }
   return value;

@@ -1,23 +1,9 @@
 #include "core/form1.h"
 
 #include "core/keys.h"
+#include "core/utf8.h"
 
 namespace quorvel {
-namespace {
-
-// Decodes one UTF-8 character at `i`, advancing `i`; malformed bytes come
-// through as themselves.
-int NextCodePoint(std::string_view s, std::size_t& i) {
-  auto lead = static_cast<unsigned char>(s[i++]);
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  int code = extra == 0 ? lead : lead & (0x3F >> extra);
-  for (; extra > 0 && i < s.size(); --extra) {
-    code = (code << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  }
-  return code;
-}
-
-}  // namespace
 
 Form1::Form1(Platform& platform_services) : platform(platform_services) {
   // Design-time captions and sizes.
@@ -185,7 +171,7 @@ void Form1::Keystroke(int key_code, int character) {
 
 void Form1::Type(std::string_view characters) {
   for (std::size_t i = 0; i < characters.size();) {
-    int code = NextCodePoint(characters, i);
+    const auto code = static_cast<int>(utf8::Next(characters, i));
     Keystroke(keys::KeyCodeForCharacter(code), code);
   }
 }

@@ -7,8 +7,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/controls.h"
@@ -17,6 +19,47 @@
 namespace quorvel {
 
 class Platform;
+
+// The entry boxes the keypad can type into, as ActiveField names them. The
+// numbers are the codes the window has always kept.
+enum class Field : std::int16_t {
+  Text1 = 0,
+  TextN = 1,
+  TextInterest = 2,
+  TextPV = 3,
+  TextFV = 4,
+  TextPMT = 5,
+  TextPer = 6,
+  TextCF = 7,
+};
+
+// Each code with its box; the only place that pairs the two.
+inline constexpr std::array<std::pair<Field, Ctl>, 8> kFieldControls = {{
+    {Field::Text1, Ctl::Text1},
+    {Field::TextN, Ctl::TextN},
+    {Field::TextInterest, Ctl::TextInterest},
+    {Field::TextPV, Ctl::TextPV},
+    {Field::TextFV, Ctl::TextFV},
+    {Field::TextPMT, Ctl::TextPMT},
+    {Field::TextPer, Ctl::TextPer},
+    {Field::TextCF, Ctl::TextCF},
+}};
+
+// The box of a code.
+constexpr Ctl ControlOf(Field field) {
+  for (const auto& [code, control] : kFieldControls) {
+    if (code == field) return control;
+  }
+  return Ctl::None;
+}
+
+// The code of an entry box; none for any other control.
+constexpr std::optional<Field> FieldOf(Ctl control) {
+  for (const auto& [code, box] : kFieldControls) {
+    if (box == control) return code;
+  }
+  return std::nullopt;
+}
 
 struct EventHandlers {
   std::function<void()> Click;
@@ -63,14 +106,15 @@ struct Form1 {
   double FirstOperand = 0;
   double ConstantValue = 0;
   std::string PendingOperator;
-  // The entry box that last received the focus: 0 Text1, 1 TextN,
-  // 2 TextInterest, 3 TextPV, 4 TextFV, 5 TextPMT, 6 TextPer, 7 TextCF.
-  std::int16_t ActiveField = 0;
+  // The entry box that last received the focus.
+  Field ActiveField = Field::Text1;
   // The caret of the box the keypad is editing, between reading and writing.
   int CaretPosition = 0;
   // True while the display shows a finished value.
   bool NewEntry = false;
   std::string DisplayFormat = "0.00";
+  // True while the status bar Label4 shows an error message.
+  bool StatusIsError = false;
   // While on, the window sees every key before the focused control.
   bool KeyPreview = false;
   // The window as a whole takes input (off while the About window is open).

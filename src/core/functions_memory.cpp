@@ -4,12 +4,13 @@
 #include <string>
 
 #include "core/calculator.h"
+#include "core/indicators.h"
 #include "core/number_text.h"
 
 namespace quorvel::calc {
 namespace {
 
-bool MemoryInUse(const Form1& f) { return f.Label2.Caption == "M"; }
+bool MemoryInUse(const Form1& f) { return f.Label2.Caption == marks::kMemory; }
 
 void ShowResult(Form1& f, double value) { f.Text1.SetText(GeneralText(value)); }
 
@@ -24,14 +25,14 @@ void AddToMemory(Form1& f, double sign, std::string_view symbol) {
   if (MemoryInUse(f)) {
     std::optional<double> d = DisplayValue(f);
     if (!d) return;
-    f.Label4.Caption = "M: " + GeneralText(f.MemoryValue) + std::string(symbol) + f.Text1.Text();
+    ShowStatus(f, "M: " + GeneralText(f.MemoryValue) + std::string(symbol) + f.Text1.Text());
     double sum = f.MemoryValue + sign * *d;
     if (!std::isfinite(sum)) {
-      f.Label4.Caption = kOverflow;
+      ShowError(f, kOverflow);
       return;
     }
     f.MemoryValue = sum;
-    f.Label4.Caption += " = " + GeneralText(f.MemoryValue);
+    ShowStatus(f, f.Label4.Caption + " = " + GeneralText(f.MemoryValue));
     f.NewEntry = true;
   }
   f.SetFocus(Ctl::Text1);
@@ -42,10 +43,10 @@ void AddToMemory(Form1& f, double sign, std::string_view symbol) {
 void NumSqRtCommand_Click(Form1& f) {
   if (std::optional<double> d = DisplayValue(f)) {
     if (*d > 0) {
-      f.Label4.Caption = "sqrt(" + f.Text1.Text() + ")";
+      ShowStatus(f, "sqrt(" + f.Text1.Text() + ")");
       ShowResult(f, std::sqrt(*d));
     } else {
-      f.Label4.Caption = kSqrtError;
+      ShowError(f, kSqrtError);
     }
   }
   CaretToEndAndFocus(f);
@@ -54,10 +55,10 @@ void NumSqRtCommand_Click(Form1& f) {
 void NumSquareCommand_Click(Form1& f) {
   std::optional<double> d = DisplayValue(f);
   if (!d) return;
-  f.Label4.Caption = f.Text1.Text() + "^2";
+  ShowStatus(f, f.Text1.Text() + "^2");
   double square = *d * *d;
   if (!std::isfinite(square)) {
-    f.Label4.Caption = kOverflow;
+    ShowError(f, kOverflow);
     return;
   }
   ShowResult(f, square);
@@ -67,13 +68,13 @@ void NumSquareCommand_Click(Form1& f) {
 void CommandInvertX_Click(Form1& f) {
   std::optional<double> d = DisplayValue(f);
   if (!d) return;
-  f.Label4.Caption = "1 / " + f.Text1.Text();
+  ShowStatus(f, "1 / " + f.Text1.Text());
   if (*d == 0) {
-    f.Label4.Caption = kDivideByZero;
+    ShowError(f, kDivideByZero);
   } else {
     double reciprocal = 1 / *d;
     if (!std::isfinite(reciprocal)) {  // the reciprocal of a subnormal value
-      f.Label4.Caption = kOverflow;
+      ShowError(f, kOverflow);
       return;
     }
     ShowResult(f, reciprocal);
@@ -84,8 +85,8 @@ void CommandInvertX_Click(Form1& f) {
 void NumMCommand_Click(Form1& f) {
   std::optional<double> d = DisplayValue(f);
   if (d) {
-    f.Label2.Caption = "M";
-    f.Label4.Caption = "M = " + f.Text1.Text();
+    f.Label2.Caption = marks::kMemory;
+    ShowStatus(f, "M = " + f.Text1.Text());
     f.MemoryValue = *d;
     f.NewEntry = true;
   }

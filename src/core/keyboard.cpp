@@ -8,7 +8,7 @@
 namespace quorvel::calc {
 
 void Text1_GotFocus(Form1& f) {
-  f.ActiveField = 0;
+  f.ActiveField = Field::Text1;
   f.KeyPreview = false;
 }
 
@@ -18,13 +18,13 @@ void Text1_KeyPress(Form1& f, int& key_ascii) {
   const int key = key_ascii;
   if (key >= '0' && key <= '9') {
     if (f.NewEntry) FullTakeover(f);
-    f.Label4.Caption.clear();
+    ClearStatus(f);
     return;
   }
   switch (key) {
     case keys::kBack:
       if (f.NewEntry) EditTakeover(f);
-      f.Label4.Caption.clear();
+      ClearStatus(f);
       return;
     case keys::kReturn:
       key_ascii = 0;
@@ -51,7 +51,7 @@ void Text1_KeyPress(Form1& f, int& key_ascii) {
         AppendToDisplay(f, "0.");
         f.Text1.SetSelStart(f.Text1.Length());
       }
-      f.Label4.Caption.clear();
+      ClearStatus(f);
       if (f.Text1.Text().find('.') != std::string::npos) key_ascii = 0;
       return;
     default:
@@ -66,7 +66,7 @@ void Text1_KeyDown(Form1& f, int& key_code, int) {
 }
 
 void Form_KeyDown(Form1& f, int& key_code, int) {
-  if (f.ActiveField >= 1 && f.ActiveField <= 7) return;
+  if (f.ActiveField != Field::Text1) return;
   switch (key_code) {
     case keys::kMultiply:
       NumMULCommand_Click(f);

@@ -47,23 +47,9 @@ void ToggleSign(TextBox& box, int caret) {
 
 }  // namespace
 
-Ctl EntryField(int active_field) {
-  switch (active_field) {
-    case 1:
-      return Ctl::TextN;
-    case 2:
-      return Ctl::TextInterest;
-    case 3:
-      return Ctl::TextPV;
-    case 4:
-      return Ctl::TextFV;
-    case 5:
-      return Ctl::TextPMT;
-    case 6:
-      return Ctl::TextPer;
-    default:
-      return Ctl::None;
-  }
+Ctl EntryField(Field active_field) {
+  if (active_field == Field::Text1 || active_field == Field::TextCF) return Ctl::None;
+  return ControlOf(active_field);
 }
 
 void FullTakeover(Form1& f) {
@@ -88,7 +74,7 @@ std::string AppendNumeric(Form1& f, std::string_view text, std::string_view char
 void AppendToDisplay(Form1& f, std::string_view characters) {
   if (f.NewEntry) FullTakeover(f);
   f.Text1.SetText(AppendNumeric(f, f.Text1.Text(), characters));
-  f.Label4.Caption.clear();
+  ClearStatus(f);
 }
 
 std::string AppendDot(Form1& f, std::string_view text) {
@@ -96,7 +82,7 @@ std::string AppendDot(Form1& f, std::string_view text) {
     f.CaretPosition -= 1;  // the caller's increment leaves the caret in place
     return std::string(text);
   }
-  const bool display = f.ActiveField == 0;
+  const bool display = f.ActiveField == Field::Text1;
   if (TextValue(text) == 0) {
     std::string result = "0.";
     if (display) {
@@ -121,7 +107,7 @@ std::string TextRightShift(std::string_view text, int position) {
 }
 
 void EnterNumeric(Form1& f, std::string_view characters) {
-  if (f.ActiveField == 0) {
+  if (f.ActiveField == Field::Text1) {
     f.CaretPosition = f.Text1.SelStart();
     AppendToDisplay(f, characters);
     f.Text1.SetSelStart(f.CaretPosition + 1);
@@ -143,7 +129,7 @@ void EnterNumeric(Form1& f, std::string_view characters) {
 void DigitKey_Click(Form1& f, char digit) { EnterNumeric(f, std::string(1, digit)); }
 
 void NumDotCommand_Click(Form1& f) {
-  if (f.ActiveField == 0) {
+  if (f.ActiveField == Field::Text1) {
     f.CaretPosition = f.Text1.SelStart();
     if (f.NewEntry) {
       AppendToDisplay(f, "0.");
@@ -168,15 +154,15 @@ void NumDotCommand_Click(Form1& f) {
 }
 
 void NumSignCommand_Click(Form1& f) {
-  if (f.ActiveField == 0) {
+  if (f.ActiveField == Field::Text1) {
     f.CaretPosition = f.Text1.SelStart();
     if (f.NewEntry) EditTakeover(f);
     ToggleSign(f.Text1, f.CaretPosition);
     f.SetFocus(Ctl::Text1);
-    f.Label4.Caption.clear();
+    ClearStatus(f);
     return;
   }
-  if (f.ActiveField == 1) {  // the number of periods never goes negative
+  if (f.ActiveField == Field::TextN) {  // the number of periods never goes negative
     f.SetFocus(Ctl::TextN);
     return;
   }
@@ -192,14 +178,14 @@ void NumSignCommand_Click(Form1& f) {
 }
 
 void CommandBackSpace_Click(Form1& f) {
-  if (f.ActiveField == 0) {
+  if (f.ActiveField == Field::Text1) {
     if (f.NewEntry) EditTakeover(f);
     int caret = f.Text1.SelStart();
     if (caret > 0) {
       f.Text1.SetText(TextRightShift(f.Text1.Text(), caret));
       f.Text1.SetSelStart(caret - 1);
     }
-    f.Label4.Caption.clear();
+    ClearStatus(f);
     f.SetFocus(Ctl::Text1);
     return;
   }
@@ -229,7 +215,7 @@ void NumACCommand_Click(Form1& f) {
   f.ConstantValue = 0;
   f.Label1.Caption.clear();
   f.Label3.Caption.clear();
-  f.Label4.Caption.clear();
+  ClearStatus(f);
   f.PendingOperator.clear();
   f.SetFocus(Ctl::Text1);
 }

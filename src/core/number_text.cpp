@@ -1,7 +1,9 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -121,6 +123,20 @@ std::string_view TrimSpaces(std::string_view text, std::string_view blanks) {
 
 bool StartsWith(std::string_view text, std::size_t at, std::string_view what) {
   return !what.empty() && text.substr(at, what.size()) == what;
+}
+
+// The length of the group separator at `at`, 0 when there is none. Where
+// the format groups with a space, any of the spaces people write will do:
+// the plain one, the no-break one, and the narrow no-break one that French
+// prescribes.
+std::size_t GroupSeparatorAt(std::string_view text, std::size_t at, std::string_view group) {
+  if (StartsWith(text, at, group)) return group.size();
+  constexpr std::string_view kSpaces[] = {" ", "\u00A0", "\u202F"};
+  if (std::find(std::begin(kSpaces), std::end(kSpaces), group) == std::end(kSpaces)) return 0;
+  for (std::string_view space : kSpaces) {
+    if (StartsWith(text, at, space)) return space.size();
+  }
+  return 0;
 }
 
 }  // namespace
@@ -290,8 +306,6 @@ std::optional<std::string> PlainNumericText(std::string_view text, const NumberF
   const std::string_view decimal = format.decimal_separator;
   std::string_view group = format.group_separator;
   if (group == decimal) group = {};
-  // Locales that group with a (no-break) space also accept a plain one.
-  const bool group_is_space = group == " " || group == "\u00A0" || group == "\u202F";
 
   std::size_t i = 0;
   bool negative = false;
@@ -307,9 +321,9 @@ std::optional<std::string> PlainNumericText(std::string_view text, const NumberF
       seen_point = true;
       number += '.';
       i += decimal.size();
-    } else if (!seen_point && digits > 0 && IsDigit(number.back()) &&
-               (StartsWith(s, i, group) || (group_is_space && s[i] == ' '))) {
-      i += StartsWith(s, i, group) ? group.size() : 1;
+    } else if (const std::size_t separator = GroupSeparatorAt(s, i, group);
+               !seen_point && digits > 0 && IsDigit(number.back()) && separator > 0) {
+      i += separator;
       if (i >= s.size() || !IsDigit(s[i])) return std::nullopt;
     } else {
       break;

@@ -51,11 +51,17 @@ struct NumberFormat {
   std::string group_separator = ",";
 };
 
+// The form in which the program writes numbers itself: "." for the decimal
+// point and no group separators. The cash-flow list is read in it, and so is
+// a text the program put on the clipboard.
+inline const NumberFormat kProgramNumberFormat{".", ""};
+
 // Whether the whole text, blanks, tabs, carriage returns and line feeds around
 // it aside, is one number in the user's format: optional sign, digits with at
 // most one decimal separator and optional group separators in the integer
-// part, optional exponent. The empty text and numbers beyond the range of a
-// double are not numeric.
+// part, optional exponent. Where the format groups digits with a space, the
+// plain, the no-break and the narrow no-break space all count as one. The empty text and numbers
+// beyond the range of a double are not numeric.
 bool IsNumericText(std::string_view text, const NumberFormat& format);
 
 // A text that IsNumericText accepts, rewritten as the calculator writes

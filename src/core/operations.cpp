@@ -6,12 +6,13 @@
 #include <string>
 
 #include "core/calculator.h"
+#include "core/indicators.h"
 #include "core/number_text.h"
 
 namespace quorvel::calc {
 namespace {
 
-bool ConstantMode(const Form1& f) { return f.Label3.Caption == "K"; }
+bool ConstantMode(const Form1& f) { return f.Label3.Caption == marks::kConstant; }
 
 void ConstantModeOff(Form1& f) {
   f.Label3.Caption.clear();
@@ -22,7 +23,8 @@ void ConstantModeOff(Form1& f) {
 // product or quotient (periods, interest, period number) when one of them
 // was the last in focus; everywhere else they are operators.
 void MultiplyOrDivideKey(Form1& f, std::string_view sign, std::string_view symbol) {
-  if (f.ActiveField == 1 || f.ActiveField == 2 || f.ActiveField == 6) {
+  if (f.ActiveField == Field::TextN || f.ActiveField == Field::TextInterest ||
+      f.ActiveField == Field::TextPer) {
     Ctl field = EntryField(f.ActiveField);
     const std::string& text = f.TextBoxOf(field)->Text();
     if (text.find_first_of("/*") == std::string::npos) EnterNumeric(f, sign);
@@ -51,7 +53,7 @@ void SelectOperator(Form1& f, std::string_view symbol) {
         f.SetFocus(Ctl::Text1);
         return;
       }
-      f.Label3.Caption = "K";
+      f.Label3.Caption = marks::kConstant;
       f.ConstantValue = *constant;
     } else {
       // The shown value was edited (sign change, backspace, arrow key): the
@@ -83,22 +85,22 @@ bool CalculatePending(Form1& f) {
 
   std::string formula;
   double result = 0;
-  if (op == "+") {
+  if (op == marks::kPlus) {
     formula = GeneralText(first) + "  +  " + text;
     result = d + first;
-  } else if (op == "-") {
+  } else if (op == marks::kMinus) {
     formula = constant ? text + "  -  " + GeneralText(first) : GeneralText(first) + "  -  " + text;
     result = constant ? d - first : first - d;
-  } else if (op == "/") {
+  } else if (op == marks::kDivide) {
     double divisor = constant ? first : d;
     if (divisor == 0) {
-      f.Label4.Caption = kDivideByZero;
+      ShowError(f, kDivideByZero);
       f.Text1.SetSelStart(f.Text1.Length());
       return true;
     }
     formula = constant ? text + " / " + GeneralText(first) : GeneralText(first) + " / " + text;
     result = constant ? d / first : first / d;
-  } else if (op == "X") {
+  } else if (op == marks::kTimes) {
     formula = GeneralText(first) + " * " + text;
     result = d * first;
   } else {
@@ -108,18 +110,18 @@ bool CalculatePending(Form1& f) {
 
   if (!std::isfinite(result)) {
     // The display keeps the second operand, caret and all.
-    f.Label4.Caption = kOverflow;
+    ShowError(f, kOverflow);
     return true;
   }
-  f.Label4.Caption = formula;
+  ShowStatus(f, formula);
   f.Text1.SetText(GeneralText(result));
   return true;
 }
 
-void NumPlusCommand_Click(Form1& f) { SelectOperator(f, "+"); }
-void NumMinusCommand_Click(Form1& f) { SelectOperator(f, "-"); }
-void NumMULCommand_Click(Form1& f) { MultiplyOrDivideKey(f, "*", "X"); }
-void NumDivCommand_Click(Form1& f) { MultiplyOrDivideKey(f, "/", "/"); }
+void NumPlusCommand_Click(Form1& f) { SelectOperator(f, marks::kPlus); }
+void NumMinusCommand_Click(Form1& f) { SelectOperator(f, marks::kMinus); }
+void NumMULCommand_Click(Form1& f) { MultiplyOrDivideKey(f, marks::kProductSign, marks::kTimes); }
+void NumDivCommand_Click(Form1& f) { MultiplyOrDivideKey(f, marks::kQuotientSign, marks::kDivide); }
 
 void NumEqCommand_Click(Form1& f) {
   if (ConstantMode(f)) {

@@ -2,6 +2,7 @@
 // Every service the model needs from the desktop goes through this interface:
 // the window layer implements it, tests implement it with a recording fake.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -19,9 +20,21 @@ class Platform {
   virtual void DoEvents() = 0;
 
   virtual void ClipboardClear() = 0;
+  // Puts a text on the clipboard as plain text, marked as this program's
+  // own.
   virtual void ClipboardSetText(const std::string& text) = 0;
   // The clipboard's plain text; empty when it holds none.
   virtual std::string ClipboardText() = 0;
+  // Whether the clipboard's text is one this program put there: then its
+  // numbers are written in the program's own form, whatever the user's
+  // format.
+  virtual bool ClipboardTextIsOwn() = 0;
+
+  // Long work on the window's one thread (a long list pasted or read)
+  // reports how far it has got: `done` of `total`, 0 first and `total` at
+  // its end. The window shows the progress once the work has taken more
+  // than a moment, and keeps painting meanwhile.
+  virtual void Progress(std::size_t done, std::size_t total) = 0;
 
   // The decimal and digit-group separators of the user's number format.
   virtual NumberFormat UserNumberFormat() = 0;
@@ -58,6 +71,35 @@ class Platform {
   // Starts a program in its own window, without waiting for it; false when
   // it cannot be started.
   virtual bool StartProgram(const std::string& path) = 0;
+};
+
+// Reports a loop over a long text to the platform: its start, a step now
+// and then, and its end. A short text reports nothing, so that ordinary
+// work pays nothing for it.
+class ProgressMeter {
+ public:
+  ProgressMeter(Platform& platform, std::size_t total)
+      : platform_(platform), total_(total >= kStep ? total : 0), next_(kStep) {
+    if (total_ != 0) platform_.Progress(0, total_);
+  }
+  ~ProgressMeter() {
+    if (total_ != 0) platform_.Progress(total_, total_);
+  }
+  ProgressMeter(const ProgressMeter&) = delete;
+  ProgressMeter& operator=(const ProgressMeter&) = delete;
+
+  // Cheap enough to call once a line.
+  void At(std::size_t done) {
+    if (done < next_ || total_ == 0) return;
+    platform_.Progress(done < total_ ? done : total_ - 1, total_);
+    next_ = done + kStep;
+  }
+
+ private:
+  static constexpr std::size_t kStep = std::size_t{1} << 18;
+  Platform& platform_;
+  std::size_t total_;
+  std::size_t next_;
 };
 
 }  // namespace quorvel

@@ -8,27 +8,6 @@
 namespace quorvel {
 namespace {
 
-std::string EncodeUtf8(int code) {
-  std::string out;
-  auto c = static_cast<unsigned>(code);
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
 // CR LF for every kind of line break.
 std::string NormalizeLineBreaks(std::string_view text) {
   std::string out;
@@ -113,7 +92,7 @@ void TextBox::ApplyKey(int code) {
     return;
   }
   if (code < 32 || code == 127) return;
-  SetSelText(EncodeUtf8(code));
+  SetSelText(utf8::Encode(static_cast<char32_t>(code)));
 }
 
 void TextBox::DeleteForward() {

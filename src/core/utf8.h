@@ -22,4 +22,13 @@ std::string_view Left(std::string_view text, int chars);
 // Everything from character index `chars` on.
 std::string_view Mid(std::string_view text, int chars);
 
+// Appends the UTF-8 bytes of one code point; a NUL, a surrogate or a code
+// beyond U+10FFFF becomes U+FFFD, the replacement character.
+void Append(std::string& out, char32_t code);
+std::string Encode(char32_t code);
+
+// Decodes the character at byte `i` and moves `i` past it. A byte that
+// cannot start a character comes through as itself.
+char32_t Next(std::string_view text, std::size_t& i);
+
 }  // namespace quorvel::utf8

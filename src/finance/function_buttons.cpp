@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/calculator.h"
 #include "core/identity.h"
 #include "core/number_text.h"
 #include "core/platform.h"
@@ -48,7 +49,7 @@ void Present(Form1& f, const FunctionDescriptor& function, std::optional<double>
   } else {
     f.Text1.SetText(text);
   }
-  f.Label4.Caption = function.caption;
+  calc::ShowStatus(f, function.caption);
   f.SetFocus(field ? function.solved : Ctl::Text1);
   // A present or future value too small to show is no answer: the user sees
   // the zero, then the message.
@@ -109,9 +110,10 @@ double Read(Form1& f, Argument argument, ArgumentReader& args) {
 void FunctionButton_Click(Form1& f, const FunctionDescriptor& function) {
   ArgumentValues values;
   if (function.UsesCashFlows()) {
-    // The list is tidied before anything else, even when the click then fails.
-    ParseCashFlows(f, f.TextCF.Text());
-    if (function.refusal == Refusal::kZeroFirstCashFlow && f.CashFlows[0] == 0) {
+    // The list is read before anything else; a line that cannot be read
+    // fails the click rather than being left out of the sum.
+    const bool read = ParseCashFlows(f, f.TextCF.Text());
+    if (!read || (function.refusal == Refusal::kZeroFirstCashFlow && f.CashFlows[0] == 0)) {
       ShowFailure(f, function);
       return;
     }

@@ -23,9 +23,12 @@ void FunctionButton_Click(Form1& f, const FunctionDescriptor& function);
 // or 30*12; no value for a division by zero or a number out of range.
 std::optional<double> GetRateOrPeriod(std::string_view text);
 
-// Rebuilds CashFlows from the list's text, one value per numeric line in
-// the user's number format, and rewrites the list with those values in the
-// display format, each line ended by CR LF.
-void ParseCashFlows(Form1& f, const std::string& list);
+// Rebuilds CashFlows from the list's text, one value per line, each read in
+// the program's own number form ("." as the decimal point), and rewrites the
+// list with those values in the display format, each line ended by CR LF;
+// blank lines go. A line that holds anything but one number cannot be read:
+// the list then keeps its text, its caret goes to the start of that line,
+// and the result is false.
+bool ParseCashFlows(Form1& f, const std::string& list);
 
 }  // namespace quorvel::finance

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string>
 
 #include "core/platform.h"
@@ -29,7 +30,7 @@ void CommandCF_Click(Form1& f) {
 void TextCF_GotFocus(Form1& f) {
   UpdateLineNum(f);
   f.Frame1.Visible = true;
-  f.ActiveField = 7;
+  f.ActiveField = Field::TextCF;
 }
 
 void TextCF_LostFocus(Form1& f) {
@@ -42,6 +43,30 @@ void TextCF_KeyPress(Form1&, int& key_ascii) {
   const bool allowed =
       (k >= '0' && k <= '9') || k == '.' || k == '$' || k == '-' || k == 8 || k == 10 || k == 13;
   if (!allowed) key_ascii = 0;
+}
+
+std::string PastedList(Form1& f, std::string_view text, const NumberFormat& format) {
+  ProgressMeter progress(f.platform, text.size());
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t start = 0; start < text.size();) {
+    progress.At(start);
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == text.npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    if (std::optional<std::string> number = PlainNumericText(line, format)) {
+      out += *number;
+    } else {
+      out += line;
+    }
+    // One line break as it came (the box makes every kind of it CR LF).
+    start = end;
+    if (start < text.size() && text[start] == '\r') out += text[start++];
+    if (start < text.size() && text[start] == '\n' && (start == end || text[start - 1] == '\r')) {
+      out += text[start++];
+    }
+  }
+  return out;
 }
 
 void UpdateLineNum(Form1& f) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/calculator.h"
+#include "core/indicators.h"
 #include "core/number_text.h"
 #include "core/platform.h"
 #include "panel/panel.h"
@@ -36,11 +37,15 @@ void MenuCut_Click(Form1& f) {
 void MenuPaste_Click(Form1& f) {
   TextBox* box = FocusedBox(f);
   if (!box) return;
-  const NumberFormat format = f.platform.UserNumberFormat();
+  // What the program copied itself writes "." for the decimal point in every
+  // locale and must paste back as the same value; text from elsewhere is
+  // written in the user's format.
+  const NumberFormat format =
+      f.platform.ClipboardTextIsOwn() ? kProgramNumberFormat : f.platform.UserNumberFormat();
   const std::string text = f.platform.ClipboardText();
   const std::optional<std::string> number = PlainNumericText(text, format);
-  if (!number && f.ActiveField != 7) return;
-  if (f.ActiveField == 0 && f.NewEntry) {
+  if (!number && f.ActiveField != Field::TextCF) return;
+  if (f.ActiveField == Field::Text1 && f.NewEntry) {
     // The shown value becomes the first operand, as when a digit is typed,
     // but the pasted number joins the text on display.
     calc::EditTakeover(f);
@@ -48,20 +53,24 @@ void MenuPaste_Click(Form1& f) {
   }
   // A number goes into a one-line box as the calculator reads numbers, so
   // that group separators or a comma for the decimal point keep its value;
-  // the cash-flow list takes the text as it is.
-  box->SetSelText(number && !box->MultiLine() ? *number : f.platform.ClipboardText());
+  // the cash-flow list takes every line, its numbers written the same way.
+  if (box->MultiLine()) {
+    box->SetSelText(PastedList(f, f.platform.ClipboardText(), format));
+  } else {
+    box->SetSelText(number ? *number : f.platform.ClipboardText());
+  }
 }
 
 void Toolbar1_ButtonClick(Form1& f, const std::string& key) {
-  if (key == "Cut") {
+  if (key == toolbar_keys::kCut) {
     f.RaiseClick(Ctl::MenuCut);
-  } else if (key == "Copy") {
+  } else if (key == toolbar_keys::kCopy) {
     f.RaiseClick(Ctl::MenuCopy);
-  } else if (key == "Paste") {
+  } else if (key == toolbar_keys::kPaste) {
     f.RaiseClick(Ctl::MenuPaste);
-  } else if (key == "Help") {
+  } else if (key == toolbar_keys::kHelp) {
     f.RaiseClick(Ctl::MenuHelpTopics);
-  } else if (key == "Exit") {
+  } else if (key == toolbar_keys::kExit) {
     f.RaiseClick(Ctl::MenuExit);
   }
 }

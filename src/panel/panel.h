@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/form1.h"
+#include "core/number_text.h"
 
 namespace quorvel::panel {
 
@@ -30,6 +31,10 @@ void TextCF_GotFocus(Form1& f);
 void TextCF_LostFocus(Form1& f);
 void TextCF_KeyPress(Form1& f, int& key_ascii);
 void UpdateLineNum(Form1& f);
+// A text pasted into the list, each line that is a number in `format`
+// rewritten in the list's own form ("." as the decimal point, no group
+// separators), every other line and every line break kept as they are.
+std::string PastedList(Form1& f, std::string_view text, const NumberFormat& format);
 
 // --- Clipboard and toolbar ----------------------------------------------------------
 void MenuCut_Click(Form1& f);

@@ -15,13 +15,12 @@ void RegisterPanel(Form1& f) {
   } fields[] = {{Ctl::TextN, FilterGroupA},   {Ctl::TextInterest, FilterGroupB},
                 {Ctl::TextPV, FilterGroupC},  {Ctl::TextFV, FilterGroupC},
                 {Ctl::TextPMT, FilterGroupC}, {Ctl::TextPer, FilterGroupB}};
-  std::int16_t code = 1;
   for (const auto& entry : fields) {
     const Ctl field = entry.field;
     const auto filter = entry.filter;
+    const Field code = *FieldOf(field);
     f.On(field).GotFocus = [form, code] { form->ActiveField = code; };
     f.On(field).KeyPress = [form, field, filter](int& key) { filter(*form, field, key); };
-    ++code;
   }
   f.On(Ctl::CheckPayment).Click = [form] { CheckPayment_Click(*form); };
   f.On(Ctl::CommandClear).Click = [form] { CommandClear_Click(*form); };

@@ -23,6 +23,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/controls.h"
 #include "core/number_text.h"
 #include "shell/module1.h"
 
@@ -172,13 +173,13 @@ bool ReplaceFile(const fs::path& target, std::string_view content, const SaveSte
 }
 
 // A position read from the file, kept within what a window can take: the
-// 16-bit range of the vertical position, and the same span in pixels (of
-// 15 twips) for the horizontal one.
-constexpr double kMaxLeftTwips = 32767.0 * 15;
+// 16-bit range of the vertical position, and the same span in pixels for
+// the horizontal one.
+constexpr double kMaxLeftTwips = 32767.0 * kTwipsPerPixel;
 
 double ClampLeft(double value) {
   if (std::isnan(value)) return 0;
-  return std::clamp(value, -kMaxLeftTwips - 15, kMaxLeftTwips);
+  return std::clamp(value, -kMaxLeftTwips - kTwipsPerPixel, kMaxLeftTwips);
 }
 
 // What a reading found; it reaches the module only when the whole file was

@@ -25,7 +25,6 @@ struct WidgetSpec {
   Ctl parent = Ctl::None;  // a frame; positions are then relative to it
 };
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 5895;
 inline constexpr int kClientHeightTwips = 7320;
 

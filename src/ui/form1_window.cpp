@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "core/calculator.h"
+#include "core/indicators.h"
 #include "shell/main_window.h"
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
@@ -234,15 +235,16 @@ void Form1Window::BuildMenusAndToolbar(QWidget* client) {
   toolbar->setIconSize(QSize(16, 16));
   toolbar->setGeometry(0, 0, Pixels(kClientWidthTwips), 28);
   const struct {
-    const char* key;
+    std::string_view key;
     Picture picture;
-  } buttons[] = {{"Cut", Picture::Cut},
-                 {"Copy", Picture::Copy},
-                 {"Paste", Picture::Paste},
-                 {"Help", Picture::Help},
-                 {"Exit", Picture::Exit}};
+  } buttons[] = {{toolbar_keys::kCut, Picture::Cut},
+                 {toolbar_keys::kCopy, Picture::Copy},
+                 {toolbar_keys::kPaste, Picture::Paste},
+                 {toolbar_keys::kHelp, Picture::Help},
+                 {toolbar_keys::kExit, Picture::Exit}};
   for (const auto& button : buttons) {
-    const QString key = QString::fromLatin1(button.key);
+    const QString key =
+        QString::fromLatin1(button.key.data(), static_cast<qsizetype>(button.key.size()));
     QAction* action = toolbar->addAction(VectorIcon(button.picture), key);
     action->setObjectName(QStringLiteral("Toolbar1") + key);
     action->setToolTip(key);
@@ -349,7 +351,7 @@ void Form1Window::AnnounceDisplay(QWidget* display, const std::string& text) {
 }
 
 void Form1Window::AnnounceStatus(QWidget* status, const std::string& text) {
-  const bool error = calc::IsErrorStatus(text);
+  const bool error = model_.StatusIsError;
   if (!text.empty()) emit announced(QString::fromStdString(text), error);
   if (!QAccessible::isActive()) return;
   QAccessibleEvent changed(status, QAccessible::NameChanged);

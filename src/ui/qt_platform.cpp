@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cmath>
 
+#include "core/controls.h"
 #include "shell/help_routines.h"
 #include "shell/window_placement.h"
 #include "ui/about_window.h"
@@ -39,16 +41,69 @@ void QtPlatform::DoEvents() {
 
 void QtPlatform::ClipboardClear() { QGuiApplication::clipboard()->clear(); }
 
+namespace {
+
+// Beside the plain text, the program's own copies carry the same text under
+// this type, so that a paste can tell them from text written elsewhere in
+// the user's number format.
+const QString kOwnTextType = QStringLiteral("application/x-quorvel-calculator-text");
+
+// Work that ends sooner than this shows no progress dialog.
+constexpr qint64 kProgressAfterMs = 200;
+constexpr int kProgressSteps = 1000;
+
+}  // namespace
+
 void QtPlatform::ClipboardSetText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  auto* data = new QMimeData;
+  const QString plain = QString::fromStdString(text);
+  data->setText(plain);
+  data->setData(kOwnTextType, plain.toUtf8());
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 std::string QtPlatform::ClipboardText() {
   return QGuiApplication::clipboard()->text().toStdString();
 }
 
+bool QtPlatform::ClipboardTextIsOwn() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  // Another program may have taken the clipboard since: the mark counts only
+  // with the very text it was put there with.
+  return data && data->hasFormat(kOwnTextType) && data->hasText() &&
+         data->data(kOwnTextType) == data->text().toUtf8();
+}
+
+void QtPlatform::Progress(std::size_t done, std::size_t total) {
+  if (done == 0 || !work_clock_.isValid()) work_clock_.start();
+  if (done >= total) {
+    progress_.reset();
+    work_clock_.invalidate();
+    return;
+  }
+  if (!progress_) {
+    if (work_clock_.elapsed() < kProgressAfterMs) return;
+    // Modal to the window, without a cancel button: the handler that does
+    // the work runs to its end, and the user's input waits for it.
+    progress_ = std::make_unique<QProgressDialog>(window_);
+    progress_->setWindowTitle(window_ ? window_->windowTitle() : QString());
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setCancelButton(nullptr);
+    progress_->setMinimumDuration(0);
+    progress_->setRange(0, kProgressSteps);
+    progress_->show();
+  }
+  progress_->setValue(
+      static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kProgressSteps));
+  // Painting and the like, but no input: the model is in the middle of a
+  // handler.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 NumberFormat QtPlatform::UserNumberFormat() {
-  const QLocale locale = QLocale::system();
+  // The default locale is the system's unless the program (or a test) has
+  // set another.
+  const QLocale locale;
   return NumberFormat{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
@@ -62,17 +117,17 @@ std::string QtPlatform::ConfigDirectory() {
 
 void QtPlatform::EndProgram() { QCoreApplication::exit(0); }
 
-// Positions are twips, 15 to a logical pixel, of the window's outer frame.
+// Positions are twips of the window's outer frame.
 Platform::Position QtPlatform::MainWindowPosition() {
   if (!window_) return {};
   const QPoint frame = window_->pos();
-  return {frame.x() * 15.0, frame.y() * 15.0};
+  return {frame.x() * double{kTwipsPerPixel}, frame.y() * double{kTwipsPerPixel}};
 }
 
 void QtPlatform::MoveMainWindow(Position position) {
   if (!window_) return;
-  const int x = static_cast<int>(std::lround(position.left / 15));
-  const int y = static_cast<int>(std::lround(position.top / 15));
+  const int x = static_cast<int>(std::lround(position.left / kTwipsPerPixel));
+  const int y = static_cast<int>(std::lround(position.top / kTwipsPerPixel));
   std::vector<shell::Rect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) {
     const QRect area = screen->geometry();

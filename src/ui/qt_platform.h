@@ -1,7 +1,9 @@
 #pragma once
 // The desktop services of the model, provided by Qt.
 
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <memory>
 
@@ -26,6 +28,8 @@ class QtPlatform : public Platform {
   void ClipboardClear() override;
   void ClipboardSetText(const std::string& text) override;
   std::string ClipboardText() override;
+  bool ClipboardTextIsOwn() override;
+  void Progress(std::size_t done, std::size_t total) override;
   NumberFormat UserNumberFormat() override;
   std::string ProgramDirectory() override;
   std::string ConfigDirectory() override;
@@ -45,6 +49,9 @@ class QtPlatform : public Platform {
   // Made when first asked for, so that start-up does not pay for it.
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<HelpViewer> help_;
+  // Long work: timed from its start; the dialog once it takes a while.
+  QElapsedTimer work_clock_;
+  std::unique_ptr<QProgressDialog> progress_;
 };
 
 }  // namespace quorvel::ui

@@ -61,6 +61,34 @@ TEST_F(FunctionsAndMemory, KeySequences) {
   }
 }
 
+// The window announces a status as an error by this flag alone, so it must
+// follow every change of the status bar, not only the errors.
+TEST_F(FunctionsAndMemory, StatusSaysWhetherItShowsAnError) {
+  const struct {
+    const char* keys;
+    bool error;
+  } cases[] = {
+      {"0 1/X", true},       {"0 1/X 5", false},         {"0 1/X 4 1/X", false},
+      {"0 Sqr", true},       {"0 Sqr 9 Sqr", false},     {"8 / 0 =", true},
+      {"8 / 0 = BS", false}, {"8 / 0 = 2 + 3 =", false}, {"1 M 5 M+", false},
+      {"9 X^2", false},
+  };
+  for (const auto& c : cases) {
+    shell::Form_Load(f, module);
+    Keys(c.keys);
+    EXPECT_EQ(f.StatusIsError, c.error) << c.keys << ": " << f.Label4.Caption;
+  }
+  shell::Form_Load(f, module);
+  f.Text1.SetText("1E308");
+  Keys("X^2");
+  EXPECT_TRUE(f.StatusIsError) << f.Label4.Caption;
+  f.Text1.SetText("1E308");
+  Keys("M M+");
+  EXPECT_TRUE(f.StatusIsError) << f.Label4.Caption;
+  Keys("MC 3 M");
+  EXPECT_FALSE(f.StatusIsError) << f.Label4.Caption;
+}
+
 TEST_F(FunctionsAndMemory, FunctionsKeepTheEntryState) {
   Keys("5 + 9 Sqr");
   EXPECT_FALSE(f.NewEntry);

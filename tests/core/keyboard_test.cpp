@@ -105,7 +105,7 @@ TEST_F(Keyboard, NumericPadOperatorsWhileTheFocusIsElsewhere) {
 TEST_F(Keyboard, NumericPadInTheDecimalPlacesField) {
   Keys("9");
   f.SetFocus(Ctl::TextDecimal);
-  EXPECT_EQ(f.ActiveField, 0);
+  EXPECT_EQ(f.ActiveField, Field::Text1);
   Numpad('+');
   EXPECT_EQ(f.Label1.Caption, "+");
   EXPECT_EQ(f.Focused(), Ctl::Text1);

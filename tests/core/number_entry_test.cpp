@@ -21,7 +21,7 @@ TEST_F(NumberEntry, FreshWindowShowsZeroAndEmptyLabels) {
   EXPECT_EQ(f.DisplayFormat, "0.00");
   EXPECT_EQ(f.TextDecimal.Text(), "2");
   EXPECT_EQ(f.Focused(), Ctl::Text1);
-  EXPECT_EQ(f.ActiveField, 0);
+  EXPECT_EQ(f.ActiveField, Field::Text1);
   EXPECT_FALSE(f.KeyPreview);  // the display has the focus
 }
 
@@ -154,7 +154,7 @@ TEST_F(NumberEntry, AllClearKeepsTheMemory) {
 TEST_F(NumberEntry, KeypadTypesIntoTheFinancialFieldLastInFocus) {
   f.TextPMT.SetText("12");
   f.SetFocus(Ctl::TextPMT);
-  ASSERT_EQ(f.ActiveField, 5);
+  ASSERT_EQ(f.ActiveField, Field::TextPMT);
   f.SetFocus(Ctl::TextDecimal);  // does not change the box the keypad edits
   Keys("5 . 0");
   EXPECT_EQ(f.TextPMT.Text(), "125.0");
@@ -193,15 +193,15 @@ TEST_F(NumberEntry, PeriodsNeverTurnNegative) {
 TEST_F(NumberEntry, CashFlowListTakesNothingFromTheKeypad) {
   f.TextCF.SetText("100");
   for (const char* key : {"5", ".", "+/-"}) {
-    f.ActiveField = 7;  // as the cash-flow list's focus event leaves it
+    f.ActiveField = Field::TextCF;  // as the cash-flow list's focus event leaves it
     f.SetFocus(Ctl::Num5Command);
     Keys(key);
     EXPECT_EQ(f.TextCF.Text(), "100") << key;
     EXPECT_EQ(f.Text1.Text(), "0") << key;
     EXPECT_EQ(f.Focused(), Ctl::Text1) << key;
-    EXPECT_EQ(f.ActiveField, 0) << key;
+    EXPECT_EQ(f.ActiveField, Field::Text1) << key;
   }
-  f.ActiveField = 7;
+  f.ActiveField = Field::TextCF;
   Keys("BS");  // does nothing at all
   EXPECT_EQ(f.TextCF.Text(), "100");
   EXPECT_EQ(f.Text1.Text(), "0");

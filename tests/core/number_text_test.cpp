@@ -274,5 +274,22 @@ TEST(IsNumericText, FollowsOtherSeparators) {
   EXPECT_EQ(NumericTextValue("1 000,25", french), 1000.25);
 }
 
+// French writes its groups with a no-break space, a narrow one or a plain
+// one, whichever the user's system reports: each format takes all three.
+TEST(IsNumericText, TakesEverySpaceWhereGroupsAreSpaces) {
+  const char* spaces[] = {" ", "\u00A0", "\u202F"};
+  for (const char* group : spaces) {
+    const NumberFormat format{",", group};
+    for (const char* space : spaces) {
+      const std::string text = std::string("-1") + space + "234" + space + "567,5";
+      EXPECT_EQ(NumericTextValue(text, format), -1234567.5) << text << " / " << group;
+    }
+    EXPECT_FALSE(IsNumericText("1\u2009234,5", format)) << "a thin space is no group separator";
+  }
+  EXPECT_FALSE(IsNumericText("1\u00A0234", NumberFormat{".", ","}));
+  EXPECT_TRUE(IsNumericText("1.5", kProgramNumberFormat));
+  EXPECT_FALSE(IsNumericText("1,500", kProgramNumberFormat));
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -162,7 +162,7 @@ TEST_F(Operations, OtherFieldsLeaveMultiplyToTheDisplay) {
   EXPECT_EQ(f.TextPV.Text(), "100");
   EXPECT_EQ(f.Label1.Caption, "X");
   EXPECT_EQ(f.Focused(), Ctl::Text1);
-  EXPECT_EQ(f.ActiveField, 0);
+  EXPECT_EQ(f.ActiveField, Field::Text1);
   Keys("7 =");
   EXPECT_EQ(f.Text1.Text(), "42");
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "core/utf8.h"
+
 namespace quorvel {
 namespace {
 
@@ -25,6 +29,41 @@ TEST(TextBox, TypedCharactersReplaceTheSelection) {
   EXPECT_EQ(box.Text(), "4");
   box.ApplyKey(13);  // a single-line box has no line breaks
   EXPECT_EQ(box.Text(), "4");
+}
+
+// The one encoder and decoder of the program: every code point survives the
+// round trip, and what cannot be encoded becomes the replacement character.
+TEST(Utf8, EncodesAndDecodesEveryRange) {
+  const struct {
+    char32_t code;
+    const char* bytes;
+  } cases[] = {
+      {U'7', "7"},
+      {0xA0, "\xC2\xA0"},
+      {0x7FF, "\xDF\xBF"},
+      {0x20AC, "\xE2\x82\xAC"},
+      {0x202F, "\xE2\x80\xAF"},
+      {0x1F4B0, "\xF0\x9F\x92\xB0"},
+      {0xD800, "\xEF\xBF\xBD"},
+      {0x110000, "\xEF\xBF\xBD"},
+      {0, "\xEF\xBF\xBD"},
+  };
+  for (const auto& c : cases) {
+    const std::string encoded = utf8::Encode(c.code);
+    EXPECT_EQ(encoded, c.bytes) << static_cast<unsigned>(c.code);
+    std::size_t at = 0;
+    const char32_t decoded = utf8::Next(encoded, at);
+    EXPECT_EQ(at, encoded.size());
+    if (encoded != "\xEF\xBF\xBD") EXPECT_EQ(decoded, c.code);
+  }
+  // A lead byte whose continuation is missing does not swallow the next
+  // character.
+  const std::string cut =
+      "\xE2\x82"
+      "5";
+  std::size_t at = 0;
+  utf8::Next(cut, at);
+  EXPECT_EQ(utf8::Next(cut, at), U'5');
 }
 
 TEST(TextBox, CaretIsClampedToTheText) {

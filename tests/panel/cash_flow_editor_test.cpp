@@ -31,7 +31,7 @@ TEST_F(CashFlowEditor, UnrollsOneTwipPerPassThroughTheEventLoop) {
   EXPECT_TRUE(f.Frame1.Visible);
   EXPECT_EQ(f.Frame1.Height, 2400);
   EXPECT_EQ(f.Focused(), Ctl::TextCF);
-  EXPECT_EQ(f.ActiveField, 7);
+  EXPECT_EQ(f.ActiveField, Field::TextCF);
   EXPECT_EQ(f.LabelLineNum.Caption, " 1");
 }
 

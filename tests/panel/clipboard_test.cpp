@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator_session.h"
+#include "shell/main_window.h"
 
 namespace quorvel {
 namespace {
@@ -73,6 +74,68 @@ TEST_F(Clipboard, PasteReadsTheUsersNumberFormat) {
   f.SetFocus(Ctl::TextFV);
   Paste("1.250,75");
   EXPECT_EQ(f.TextFV.Text(), "1250.75");
+}
+
+// What the program copies itself pastes back as the same value, whatever
+// the user's format: its texts always write "." for the decimal point.
+TEST_F(Clipboard, OwnTextPastesBackAsTheSameValue) {
+  const NumberFormat formats[] = {{",", "."}, {",", "\u202F"}, {".", ","}, {".", "'"}};
+  for (const NumberFormat& format : formats) {
+    platform.number_format = format;
+    shell::Form_Load(f, module);
+    f.TextPV.SetText("");
+    Keys("1 + 1 . 5 =");
+    ASSERT_EQ(f.Text1.Text(), "2.5");
+    f.Text1.Select(0, 3);
+    f.RaiseClick(Ctl::MenuCopy);
+    f.Click(Ctl::TextPV);
+    f.RaiseClick(Ctl::MenuPaste);
+    EXPECT_EQ(f.TextPV.Text(), "2.5") << format.decimal_separator;
+
+    // From the list into a field, and from a field into the list.
+    f.Click(Ctl::CommandCF);
+    f.TextCF.SetText("-1000.25\r\n1.000");
+    f.TextCF.Select(10, 5);
+    f.RaiseClick(Ctl::MenuCopy);
+    f.Click(Ctl::TextFV);
+    f.TextFV.SetText("");
+    f.RaiseClick(Ctl::MenuPaste);
+    EXPECT_EQ(f.TextFV.Text(), "1.000") << format.decimal_separator;
+    f.TextFV.Select(0, 5);
+    f.RaiseClick(Ctl::MenuCut);
+    f.Click(Ctl::CommandCF);
+    f.TextCF.SetText("7\r\n");
+    f.RaiseClick(Ctl::MenuPaste);
+    EXPECT_EQ(f.TextCF.Text(), "7\r\n1.000") << format.decimal_separator;
+  }
+}
+
+// Text from elsewhere is read in the user's format, as it always was; the
+// French format groups digits with any of its spaces.
+TEST_F(Clipboard, ForeignTextIsReadInTheUsersFormat) {
+  const struct {
+    NumberFormat format;
+    const char* clipboard;
+    const char* pasted;
+  } cases[] = {
+      {{",", "."}, "2,5", "2.5"},
+      {{",", "."}, "1.234,5", "1234.5"},
+      {{",", "\u202F"}, "2,5", "2.5"},
+      {{",", "\u202F"}, "1\u202F234,5", "1234.5"},
+      {{",", "\u202F"}, "1\u00A0234,5", "1234.5"},
+      {{",", "\u202F"}, "1 234,5", "1234.5"},
+      {{",", "\u00A0"}, "1\u202F234,5", "1234.5"},
+      {{",", "\u00A0"}, "-1 234 567,25", "-1234567.25"},
+      {{".", ","}, "1,234.5", "1234.5"},
+      {{".", ","}, "2.5", "2.5"},
+  };
+  for (const auto& c : cases) {
+    platform.number_format = c.format;
+    f.Click(Ctl::TextPV);
+    f.TextPV.SetText("");
+    Paste(c.clipboard);
+    EXPECT_EQ(f.TextPV.Text(), c.pasted) << c.clipboard;
+  }
 }
 
 TEST_F(Clipboard, CashFlowListTakesAnyText) {

@@ -93,10 +93,11 @@ TEST_F(InputFields, FocusNamesTheBoxTheKeypadEdits) {
                 {Ctl::TextFV, 4}, {Ctl::TextPMT, 5},      {Ctl::TextPer, 6}};
   for (const auto& entry : fields) {
     f.SetFocus(entry.field);
-    EXPECT_EQ(f.ActiveField, entry.code) << ControlName(entry.field);
+    // The codes keep the numbers the window has always used.
+    EXPECT_EQ(static_cast<int>(f.ActiveField), entry.code) << ControlName(entry.field);
     f.SetFocus(Ctl::TextDecimal);
     f.SetFocus(Ctl::CheckPayment);
-    EXPECT_EQ(f.ActiveField, entry.code) << "only entry boxes change it";
+    EXPECT_EQ(static_cast<int>(f.ActiveField), entry.code) << "only entry boxes change it";
     Keys("7");
     EXPECT_EQ(f.TextBoxOf(entry.field)->Text(), "7") << ControlName(entry.field);
     EXPECT_EQ(f.Focused(), entry.field);
@@ -112,7 +113,7 @@ TEST_F(InputFields, PaymentTimingCaptionFollowsItsValue) {
   EXPECT_EQ(panel::PaymentDue(f), 1);
   EXPECT_EQ(f.CheckPayment.Caption, "Payment At Begin Period");
   EXPECT_EQ(f.Focused(), Ctl::Text1);
-  EXPECT_EQ(f.ActiveField, 0);
+  EXPECT_EQ(f.ActiveField, Field::Text1);
   f.Click(Ctl::CheckPayment);
   EXPECT_EQ(f.CheckPayment.Caption, "Payment At End Period");
   EXPECT_EQ(f.Focused(), Ctl::Text1);
@@ -148,7 +149,7 @@ TEST_F(InputFields, ClearEmptiesThePanelOnly) {
 TEST_F(InputFields, DecimalPlacesFieldKeepsTheLastEntryBox) {
   f.SetFocus(Ctl::TextPMT);
   f.SetFocus(Ctl::TextDecimal);
-  EXPECT_EQ(f.ActiveField, 5);
+  EXPECT_EQ(f.ActiveField, Field::TextPMT);
   Keys("3");
   EXPECT_EQ(f.TextPMT.Text(), "3");
 }

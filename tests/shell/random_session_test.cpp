@@ -78,8 +78,7 @@ class RandomSessions : public testing::CalculatorSession {
     ASSERT_TRUE(std::isfinite(f.MemoryValue)) << step;
     // A finished value on display is always a readable number.
     if (f.NewEntry) ASSERT_TRUE(std::isfinite(TextValue(f.Text1.Text()))) << step;
-    ASSERT_GE(f.ActiveField, 0);
-    ASSERT_LE(f.ActiveField, 7);
+    ASSERT_NE(ControlOf(f.ActiveField), Ctl::None);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/platform.h"
@@ -26,9 +27,20 @@ class FakePlatform : public Platform {
     ++do_events_calls;
     if (on_do_events) on_do_events();
   }
-  void ClipboardClear() override { clipboard.clear(); }
-  void ClipboardSetText(const std::string& text) override { clipboard = text; }
+  void ClipboardClear() override {
+    clipboard.clear();
+    own_clipboard_text.reset();
+  }
+  void ClipboardSetText(const std::string& text) override {
+    clipboard = text;
+    own_clipboard_text = text;
+  }
   std::string ClipboardText() override { return clipboard; }
+  // A test that sets `clipboard` itself puts foreign text there.
+  bool ClipboardTextIsOwn() override { return own_clipboard_text == clipboard; }
+  void Progress(std::size_t done, std::size_t total) override {
+    progress.emplace_back(done, total);
+  }
   NumberFormat UserNumberFormat() override { return number_format; }
   std::string ProgramDirectory() override { return program_directory; }
   std::string ConfigDirectory() override { return config_directory; }
@@ -68,6 +80,9 @@ class FakePlatform : public Platform {
   int do_events_calls = 0;
   std::function<void()> on_do_events;
   std::string clipboard;
+  std::optional<std::string> own_clipboard_text;
+  // Every progress report, done and total.
+  std::vector<std::pair<std::size_t, std::size_t>> progress;
   NumberFormat number_format;
   std::string program_directory = "/opt/quorvel";
   std::string config_directory = "/home/user/.config";

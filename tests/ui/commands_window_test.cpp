@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -96,6 +97,39 @@ class CommandsWindowTest : public QObject, public quorvel::testing::WindowFixtur
     QCOMPARE(Caption("Label1"), QString());
     Click("NumEqCommand");
     QCOMPARE(Text("Text1"), QStringLiteral("137"));
+  }
+
+  // What the program copies pastes back as the same value under a decimal
+  // comma; text from elsewhere is read in the user's format, French spaces
+  // of every kind included.
+  void ownCopyPastesBackInEveryFormat() {
+    struct RestoreLocale {
+      QLocale before;
+      ~RestoreLocale() { QLocale::setDefault(before); }
+    } restore;
+    const struct {
+      const char* locale;
+      const char* foreign;
+    } cases[] = {{"de_DE", "1.234,5"},
+                 {"fr_FR", "1\u00A0234,5"},
+                 {"fr_FR", "1 234,5"},
+                 {"fr_FR", "1\u202F234,5"}};
+    for (const auto& c : cases) {
+      QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+      Close();
+      Open();
+      Click("Num1Command NumPlusCommand Num1Command NumDotCommand Num5Command NumEqCommand");
+      QCOMPARE(Text("Text1"), QStringLiteral("2.5"));
+      Find<QLineEdit>("Text1")->selectAll();
+      QTest::keyClick(Find("Text1"), Qt::Key_C, Qt::ControlModifier);
+      QTest::mouseClick(Find("TextPV"), Qt::LeftButton);
+      QTest::keyClick(Find("TextPV"), Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(Text("TextPV"), QStringLiteral("2.5"));
+      Clipboard()->setText(QString::fromUtf8(c.foreign));
+      QTest::mouseClick(Find("TextFV"), Qt::LeftButton);
+      QTest::keyClick(Find("TextFV"), Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(Text("TextFV"), QStringLiteral("1234.5"));
+    }
   }
 
   void exitWritesTheSettingsOnce() {

@@ -49,7 +49,7 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
       QTest::keyClick(Focused(), Qt::Key_Tab);
       QCOMPARE(Focused(), Find(name));
     }
-    QCOMPARE(model->ActiveField, 6);
+    QCOMPARE(model->ActiveField, quorvel::Field::TextPer);
   }
 
   void fieldsFilterTheirKeys() {
@@ -84,7 +84,7 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
     QCOMPARE(Find<QCheckBox>("CheckPayment")->text(), QStringLiteral("Payment At Begin Period"));
     QVERIFY(Find<QCheckBox>("CheckPayment")->isChecked());
     QCOMPARE(Focused(), Find("Text1"));
-    QCOMPARE(model->ActiveField, 0);
+    QCOMPARE(model->ActiveField, quorvel::Field::Text1);
     QTest::keyClick(Find("Text1"), Qt::Key_Tab);
     Click("CheckPayment");
     QCOMPARE(Find<QCheckBox>("CheckPayment")->text(), QStringLiteral("Payment At End Period"));
@@ -155,6 +155,27 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
     QVERIFY(!window->isVisible());
     QVERIFY(model->Unloading);
     QCOMPARE(model->Frame1.Height, 2400);
+  }
+
+  // A line the list cannot read is not dropped: the editor opens again with
+  // the caret at its start, the list as typed.
+  void unreadableLineOpensTheEditorOnIt() {
+    TypeInto("TextInterest", QStringLiteral("10"));
+    Click("CommandCF");
+    auto* list = Find<QPlainTextEdit>("TextCF");
+    QTest::keyClicks(list, QStringLiteral("-1000"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClicks(list, QStringLiteral("1.2.3"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClicks(list, QStringLiteral("600"));
+    Click("CommandNPV");
+    QCOMPARE(platform->messages.size(), std::size_t{1});
+    QCOMPARE(Focused(), list);
+    QCOMPARE(list->toPlainText(), QStringLiteral("-1000\n1.2.3\n600"));
+    QCOMPARE(list->textCursor().blockNumber(), 1);
+    QCOMPARE(list->textCursor().positionInBlock(), 0);
+    QCOMPARE(Caption("LabelLineNum"), QStringLiteral(" 2"));
+    QCOMPARE(Text("Text1"), QStringLiteral("0"));
   }
 
   void keypadFromTheListOnlyFocusesTheDisplay() {

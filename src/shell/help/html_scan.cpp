@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/utf8.h"
+
 namespace quorvel::help {
 namespace {
 
@@ -33,25 +35,6 @@ constexpr NamedEntity kEntities[] = {
     {"Ouml", 0xD6},    {"Uuml", 0xDC},    {"szlig", 0xDF},   {"eacute", 0xE9},   {"egrave", 0xE8},
     {"agrave", 0xE0},  {"ccedil", 0xE7},  {"ntilde", 0xF1},
 };
-
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 // The character of the reference whose body (between "&" and ";") is `body`,
 // or -1 when it names none that we know.
@@ -114,7 +97,7 @@ std::string DecodeEntities(std::string_view text) {
     if (semicolon != std::string_view::npos) {
       const std::int64_t code = ReferenceCode(text.substr(i + 1, semicolon));
       if (code >= 0) {
-        AppendUtf8(out, static_cast<char32_t>(code));
+        utf8::Append(out, static_cast<char32_t>(code));
         i += semicolon + 2;
         continue;
       }

@@ -40,6 +40,7 @@ bool MovesOnlyTheCaret(const QKeyEvent& event) {
                                                              QKeySequence::SelectStartOfDocument,
                                                              QKeySequence::SelectEndOfDocument,
                                                              QKeySequence::Deselect};
+  if (event.matches(QKeySequence::SelectAll)) return false;  // whatever else it may be bound to
   for (QKeySequence::StandardKey key : kCaretKeys) {
     if (event.matches(key)) return true;
   }

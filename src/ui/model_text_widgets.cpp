@@ -31,6 +31,20 @@ void LockDown(QWidget* widget) {
   widget->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+// Tells the host what the user changed in the widget, unless the program
+// made the change (`quiet`).
+template <class Widget>
+void ReportChanges(Widget* widget, Ctl control, TextBoxHost& host, const bool& quiet) {
+  QObject::connect(widget, &Widget::textChanged, widget, [control, &host, &quiet] {
+    if (!quiet) host.TextChangedBehindTheModel(control);
+  });
+  auto moved = [control, &host, &quiet] {
+    if (!quiet) host.CaretMoved(control);
+  };
+  QObject::connect(widget, &Widget::cursorPositionChanged, widget, moved);
+  QObject::connect(widget, &Widget::selectionChanged, widget, moved);
+}
+
 // A key press in a routed box: the platform's clipboard keys run the Edit
 // menu's commands, keys that only move the caret are the widget's own (after
 // their key down), every other key goes to the model, which edits its box.
@@ -67,14 +81,7 @@ ModelLineEdit::ModelLineEdit(Ctl control, TextBoxHost& host, QWidget* parent)
   // No limit on the length: the model keeps every character it is given,
   // and the box shows them all, so what is computed is what is shown.
   setMaxLength(std::numeric_limits<int>::max());
-  connect(this, &QLineEdit::textChanged, this, [this] {
-    if (!quiet_) host_.TextChangedBehindTheModel(control_);
-  });
-  auto moved = [this] {
-    if (!quiet_) host_.CaretMoved(control_);
-  };
-  connect(this, &QLineEdit::cursorPositionChanged, this, moved);
-  connect(this, &QLineEdit::selectionChanged, this, moved);
+  ReportChanges(this, control_, host_, quiet_);
 }
 
 void ModelLineEdit::PullInto(TextBox& box) const {
@@ -178,14 +185,7 @@ ModelTextEdit::ModelTextEdit(Ctl control, TextBoxHost& host, QWidget* parent)
   setUndoRedoEnabled(false);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setLineWrapMode(QPlainTextEdit::NoWrap);
-  connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!quiet_) host_.TextChangedBehindTheModel(control_);
-  });
-  auto moved = [this] {
-    if (!quiet_) host_.CaretMoved(control_);
-  };
-  connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
-  connect(this, &QPlainTextEdit::selectionChanged, this, moved);
+  ReportChanges(this, control_, host_, quiet_);
 }
 
 // Each paragraph break of the widget ("\n" in its plain text) is CR LF in

@@ -2,6 +2,7 @@
 
 #include "core/keys.h"
 #include "core/utf8.h"
+#include "core/platform.h"
 
 namespace quorvel {
 
@@ -136,16 +137,64 @@ void Form1::MouseUp(Ctl target) {
   if (auto& up = On(target).MouseUp) up();
 }
 
-void Form1::Keystroke(int key_code, int character) {
+int Form1::ProgramCharacter(int key_code, int character) {
+  if (character == 0) return 0;
+  // Numbers are typed with "." in every locale; under a decimal comma the
+  // comma key (and the numeric pad's decimal key, whatever it types) gives
+  // the point, so that "1,5" is not read as 15.
+  if (key_code == keys::kDecimal) return '.';
+  const std::string separator = platform.UserNumberFormat().decimal_separator;
+  if (separator.empty() || separator == ".") return character;
+  std::size_t i = 0;
+  const int decimal = static_cast<int>(utf8::Next(separator, i));
+  return i == separator.size() && decimal == character ? '.' : character;
+}
+
+void Form1::TypeCharacter(Ctl target, int character) {
+  const int passed = KeyPress(target, character);
+  if (TextBox* box = TextBoxOf(target); box && passed != 0) box->ApplyKey(passed);
+}
+
+void Form1::PressKey(Ctl target, int key_code, int shift, int character) {
+  KeyDown(target, key_code, shift);
+  TextBox* box = TextBoxOf(target);
+  if (!box) {
+    if (character != 0) KeyPress(target, ProgramCharacter(key_code, character));
+    return;
+  }
+  const bool ctrl = shift & keys::kCtrlMask;
+  const bool shifted = shift & keys::kShiftMask;
+  if (key_code == keys::kDelete && shifted && !ctrl) return RaiseClick(Ctl::MenuCut);
+  if (key_code == keys::kInsert && ctrl && !shifted) return RaiseClick(Ctl::MenuCopy);
+  if (key_code == keys::kInsert && shifted && !ctrl) return RaiseClick(Ctl::MenuPaste);
+  if (key_code == 'A' &&
+      (shift & (keys::kCtrlMask | keys::kShiftMask | keys::kAltMask)) == keys::kCtrlMask) {
+    return box->SelectAll();
+  }
+  if (character != 0) return TypeCharacter(target, ProgramCharacter(key_code, character));
+
+  void (TextBox::*erase)() = nullptr;
+  if (key_code == keys::kDelete) {
+    erase = ctrl ? &TextBox::DeleteWordForward : &TextBox::DeleteForward;
+  } else if (key_code == keys::kBack && ctrl) {
+    erase = &TextBox::DeleteWordBackward;
+  }
+  if (!erase) return;
+  const int passed = KeyPress(target, keys::kBack);
+  if (passed == keys::kBack) {
+    (box->*erase)();
+  } else if (passed != 0) {
+    box->ApplyKey(passed);
+  }
+}
+
+void Form1::Keystroke(int key_code, int character, int shift) {
   // The key stays with the control that had the focus when it went down,
   // even if a handler moves the focus meanwhile.
   const Ctl target = focused_;
-  KeyDown(target, key_code);
+  PressKey(target, key_code, shift, character);
   TextBox* box = TextBoxOf(target);
-  if (character != 0) {
-    int passed = KeyPress(target, character);
-    if (box && passed != 0) box->ApplyKey(passed);
-  } else if (box) {
+  if (box && character == 0) {
     switch (key_code) {
       case keys::kLeft:
         box->SetSelStart(box->SelStart() - 1);
@@ -159,14 +208,11 @@ void Form1::Keystroke(int key_code, int character) {
       case keys::kEnd:
         box->SetSelStart(box->Length());
         break;
-      case keys::kDelete:
-        box->DeleteForward();
-        break;
       default:
         break;
     }
   }
-  KeyUp(target, key_code);
+  KeyUp(target, key_code, shift);
 }
 
 void Form1::Type(std::string_view characters) {

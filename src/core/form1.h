@@ -161,18 +161,37 @@ struct Form1 {
   // The key handler of `target` for a typed character; returns the code
   // that the box should still apply (0 when swallowed).
   int KeyPress(Ctl target, int key_ascii);
+  // What happens between a key's down and up in `target`, with the key's
+  // code, shift state and the character it types (0 for none). The key-down
+  // handlers run first. Then, in a text box, the box alone changes its text:
+  // - a typed character passes the key handler, and what passes is applied;
+  //   the key of the user's decimal separator (and the numeric pad's decimal
+  //   key) types the program's decimal point ".";
+  // - the keys that delete without typing (Delete, Ctrl+Delete,
+  //   Ctrl+Backspace) pass the key handler as the backspace they resemble,
+  //   so that they take over a finished value as backspace does, then delete;
+  // - Shift+Delete, Ctrl+Insert and Shift+Insert are the Edit menu's Cut,
+  //   Copy and Paste, as Ctrl+X, C and V are;
+  // - Ctrl+A selects the whole text, and no handler sees it as a character.
+  // Moving the caret is left to the caller.
+  void PressKey(Ctl target, int key_code, int shift, int character);
+  // A character that arrives without a key, such as an input method's
+  // commit: the key handler, then the box, as for a typed character.
+  void TypeCharacter(Ctl target, int character);
   void KeyUp(Ctl target, int key_code, int shift = 0);
   void MouseUp(Ctl target);
 
   // --- Driving the model as a user does (tests, scripted sessions) --------
-  // One key stroke on the focused control: key down, the character (when
-  // the key types one) through the key handler into the box, key up. Keys
-  // that type nothing do their own editing: arrows, Home, End, Delete.
-  void Keystroke(int key_code, int character);
+  // One key stroke on the focused control: PressKey, then the caret keys
+  // (arrows, Home, End) move the caret, then key up.
+  void Keystroke(int key_code, int character, int shift = 0);
   // Types each character of a UTF-8 text on the main keyboard.
   void Type(std::string_view characters);
 
  private:
+  // The character a box receives for one typed on the keyboard.
+  int ProgramCharacter(int key_code, int character);
+
   Ctl focused_ = Ctl::None;
   std::array<EventHandlers, kControlCount> handlers_;
 };

@@ -15,6 +15,7 @@ inline constexpr int kLeft = 37;
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
+inline constexpr int kInsert = 45;
 inline constexpr int kDelete = 46;
 inline constexpr int kNumpad0 = 96;
 inline constexpr int kMultiply = 106;
@@ -22,6 +23,11 @@ inline constexpr int kAdd = 107;
 inline constexpr int kSubtract = 109;
 inline constexpr int kDecimal = 110;
 inline constexpr int kDivide = 111;
+
+// The shift state of a key event: the modifier keys held, added up.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
 
 // The key code of the main-keyboard key that types `character` (0 when no
 // single key does).

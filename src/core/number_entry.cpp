@@ -16,10 +16,9 @@ bool Contains(std::string_view text, std::string_view what) {
   return text.find(what) != std::string_view::npos;
 }
 
-// Both takeovers make the finished value the first operand. The display is
-// always readable while NewEntry is set (every key that sets NewEntry reads it
-// first), so a failed reading keeps the old operand rather than storing
-// infinity.
+// Both takeovers make the finished value the first operand. A display that
+// cannot be read (equals has just reported it beyond the range of a double)
+// keeps the old operand rather than storing infinity.
 void TakeOverOperands(Form1& f) {
   double value = TextValue(f.Text1.Text());
   if (std::isfinite(value)) f.FirstOperand = value;

@@ -124,17 +124,14 @@ void NumMULCommand_Click(Form1& f) { MultiplyOrDivideKey(f, marks::kProductSign,
 void NumDivCommand_Click(Form1& f) { MultiplyOrDivideKey(f, marks::kQuotientSign, marks::kDivide); }
 
 void NumEqCommand_Click(Form1& f) {
+  // A display beyond the range of a double only reports the overflow; equals
+  // then ends as after a division by zero, so the operation it could not
+  // complete does not linger into the next calculation.
   if (ConstantMode(f)) {
     f.FirstOperand = f.ConstantValue;
-    if (!CalculatePending(f)) {
-      f.SetFocus(Ctl::Text1);
-      return;
-    }
+    CalculatePending(f);
   } else {
-    if (!f.NewEntry && !CalculatePending(f)) {
-      f.SetFocus(Ctl::Text1);
-      return;
-    }
+    if (!f.NewEntry) CalculatePending(f);
     f.PendingOperator.clear();
     f.Label1.Caption.clear();
   }

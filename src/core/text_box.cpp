@@ -1,6 +1,7 @@
 #include "core/text_box.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "core/utf8.h"
@@ -27,6 +28,18 @@ std::string NormalizeLineBreaks(std::string_view text) {
 }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
+// What Ctrl+Backspace and Ctrl+Delete treat as one word. Bytes of multi-byte
+// characters all count as word bytes, so a character is never split.
+enum class CharClass { Blank, LineBreak, Word, Sign };
+
+CharClass ClassOf(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte == ' ' || byte == '\t') return CharClass::Blank;
+  if (byte == '\r' || byte == '\n') return CharClass::LineBreak;
+  if (byte >= 0x80 || std::isalnum(byte) || byte == '.' || byte == '_') return CharClass::Word;
+  return CharClass::Sign;
+}
 
 }  // namespace
 
@@ -103,5 +116,47 @@ void TextBox::DeleteForward() {
   }
   SetSelText("");
 }
+
+void TextBox::DeleteWordBackward() {
+  if (sel_length_ > 0) return SetSelText("");
+  const std::size_t caret = utf8::Offset(text_, sel_start_);
+  std::size_t from = caret;
+  while (from > 0 && ClassOf(text_[from - 1]) == CharClass::Blank) --from;
+  if (from > 0) {
+    const CharClass run = ClassOf(text_[from - 1]);
+    if (run == CharClass::LineBreak) {
+      from -= from >= 2 && text_.compare(from - 2, 2, "\r\n") == 0 ? 2 : 1;
+    } else {
+      while (from > 0 && ClassOf(text_[from - 1]) == run) --from;
+    }
+  }
+  DeleteBytes(from, caret);
+}
+
+void TextBox::DeleteWordForward() {
+  if (sel_length_ > 0) return SetSelText("");
+  const std::size_t caret = utf8::Offset(text_, sel_start_);
+  std::size_t to = caret;
+  if (to < text_.size()) {
+    const CharClass run = ClassOf(text_[to]);
+    if (run == CharClass::LineBreak) {
+      to += text_.compare(to, 2, "\r\n") == 0 ? 2 : 1;
+    } else {
+      while (to < text_.size() && ClassOf(text_[to]) == run) ++to;
+    }
+  }
+  while (to < text_.size() && ClassOf(text_[to]) == CharClass::Blank) ++to;
+  DeleteBytes(caret, to);
+}
+
+void TextBox::DeleteBytes(std::size_t from, std::size_t to) {
+  if (from == to) return;
+  const std::size_t caret = utf8::Offset(text_, sel_start_);
+  const int start = sel_start_ - utf8::Length(std::string_view(text_).substr(from, caret - from));
+  Select(start, utf8::Length(std::string_view(text_).substr(from, to - from)));
+  SetSelText("");
+}
+
+void TextBox::SelectAll() { Select(0, length_); }
 
 }  // namespace quorvel

@@ -37,6 +37,14 @@ class TextBox {
   void ApplyKey(int code);
   // The Delete key.
   void DeleteForward();
+  // Ctrl+Backspace and Ctrl+Delete: the selection when there is one;
+  // otherwise the word before the caret with the blanks after it, or the word
+  // after the caret with the blanks that follow. A number such as 12.50 is
+  // one word; a sign, an operator or a line break is a word of its own.
+  void DeleteWordBackward();
+  void DeleteWordForward();
+  // Ctrl+A.
+  void SelectAll();
 
   bool MultiLine() const { return multi_line_; }
 
@@ -48,6 +56,10 @@ class TextBox {
   bool Enabled = true;
 
  private:
+  // Deletes the bytes from `from` to `to` of the text, which hold whole
+  // characters and end at or start from the caret.
+  void DeleteBytes(std::size_t from, std::size_t to);
+
   std::string text_;
   int length_ = 0;
   int sel_start_ = 0;

@@ -44,7 +44,10 @@ void Present(Form1& f, const FunctionDescriptor& function, std::optional<double>
   const std::string text = FixedText(*result, f.DisplayFormat);
   TextBox* field = f.TextBoxOf(function.solved);
   if (field) {
+    // Shown from its start, as a text box shows a value its program writes:
+    // a result longer than the field keeps its sign and whole part in sight.
     field->SetText(text);
+    field->SetSelStart(0);
     f.Text1.SetText(field->Text());
   } else {
     f.Text1.SetText(text);

@@ -73,30 +73,12 @@ void Form1Window::BuildWidgets(QWidget* client) {
       case WidgetKind::TextBox: {
         auto* edit = new ModelLineEdit(control, *this, parent);
         edit->setAlignment(AlignmentOf(spec.align));
-        connect(edit, &QLineEdit::textChanged, this, [this, control] {
-          if (!mirroring_) text_edited_[Index(control)] = caret_moved_[Index(control)] = true;
-        });
-        auto moved = [this, control] {
-          if (!mirroring_) caret_moved_[Index(control)] = true;
-        };
-        connect(edit, &QLineEdit::cursorPositionChanged, this, moved);
-        connect(edit, &QLineEdit::selectionChanged, this, moved);
         widget = edit;
         break;
       }
-      case WidgetKind::MultiLineTextBox: {
-        auto* edit = new ModelTextEdit(control, *this, parent);
-        connect(edit, &QPlainTextEdit::textChanged, this, [this, control] {
-          if (!mirroring_) text_edited_[Index(control)] = caret_moved_[Index(control)] = true;
-        });
-        auto moved = [this, control] {
-          if (!mirroring_) caret_moved_[Index(control)] = true;
-        };
-        connect(edit, &QPlainTextEdit::cursorPositionChanged, this, moved);
-        connect(edit, &QPlainTextEdit::selectionChanged, this, moved);
-        widget = edit;
+      case WidgetKind::MultiLineTextBox:
+        widget = new ModelTextEdit(control, *this, parent);
         break;
-      }
       case WidgetKind::Label: {
         auto* label = new QLabel(parent);
         label->setAlignment(AlignmentOf(spec.align));
@@ -278,14 +260,19 @@ void Form1Window::Route(const std::function<void()>& action) {
 
 void Form1Window::TakeUserEdits() {
   for (std::size_t i = 0; i < widgets_.size(); ++i) {
-    if (!text_edited_[i] && !caret_moved_[i]) continue;
+    if (!text_changed_[i] && !caret_moved_[i]) continue;
     const Ctl control = static_cast<Ctl>(i);
     TextBox* box = model_.TextBoxOf(control);
     if (ModelTextWidget* widget = TextWidgetFor(control); widget && box) {
-      widget->PullInto(*box, text_edited_[i]);
-      shown_revision_[i] = box->Revision();
+      if (text_changed_[i]) {
+        // Only the model edits; the next mirror shows its text again.
+        shown_revision_[i] = ~0ULL;
+      } else {
+        widget->PullInto(*box);
+        shown_revision_[i] = box->Revision();
+      }
     }
-    text_edited_[i] = caret_moved_[i] = false;
+    text_changed_[i] = caret_moved_[i] = false;
   }
 }
 
@@ -362,18 +349,38 @@ void Form1Window::AnnounceStatus(QWidget* status, const std::string& text) {
   }
 }
 
-int Form1Window::RouteKeyPress(Ctl control, const QKeyEvent& event) {
+void Form1Window::RouteKeyPress(Ctl control, const QKeyEvent& event) {
+  const int code = KeyCode(event);
+  const int shift = ShiftState(event);
+  const int character = CharacterCode(event);
+  Route([&] { model_.PressKey(control, code, shift, character); });
+}
+
+void Form1Window::RouteCaretKey(Ctl control, const QKeyEvent& event) {
   const int code = KeyCode(event);
   const int shift = ShiftState(event);
   Route([&] { model_.KeyDown(control, code, shift); });
-  const int character = CharacterCode(event);
-  if (character == 0) return 0;
-  int passed = 0;
-  Route([&] { passed = model_.KeyPress(control, character); });
-  return passed;
 }
 
-void Form1Window::AfterNativeEdit(Ctl) { TakeUserEdits(); }
+void Form1Window::RouteCommittedText(Ctl control, const QString& text) {
+  Route([&] {
+    for (const char32_t character : text.toUcs4()) {
+      model_.TypeCharacter(control, static_cast<int>(character));
+    }
+  });
+}
+
+void Form1Window::CaretMoved(Ctl control) {
+  if (!mirroring_) caret_moved_[Index(control)] = true;
+}
+
+void Form1Window::TextChangedBehindTheModel(Ctl control) {
+  if (!mirroring_) text_changed_[Index(control)] = true;
+}
+
+void Form1Window::AfterNativeEdit(Ctl) {
+  Route([] {});
+}
 
 void Form1Window::RouteKeyRelease(Ctl control, const QKeyEvent& event) {
   const int code = KeyCode(event);

@@ -35,11 +35,15 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   void Route(const std::function<void()>& action);
 
   // TextBoxHost
-  int RouteKeyPress(Ctl control, const QKeyEvent& event) override;
-  void AfterNativeEdit(Ctl control) override;
+  void RouteKeyPress(Ctl control, const QKeyEvent& event) override;
+  void RouteCaretKey(Ctl control, const QKeyEvent& event) override;
+  void RouteCommittedText(Ctl control, const QString& text) override;
   void RouteKeyRelease(Ctl control, const QKeyEvent& event) override;
   void RouteMouseRelease(Ctl control) override;
   void RouteCommand(Ctl command) override;
+  void CaretMoved(Ctl control) override;
+  void TextChangedBehindTheModel(Ctl control) override;
+  void AfterNativeEdit(Ctl control) override;
 
  signals:
   // A new value on display, or a status message (`alert` for an error), as
@@ -66,8 +70,9 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   std::array<QWidget*, kControlCount> widgets_{};
   // The other way round, for the event filter, which sees every event.
   std::unordered_map<const QObject*, Ctl> controls_;
-  // What the user changed in a text widget since the model last saw it.
-  std::array<bool, kControlCount> text_edited_{};
+  // What changed in a text widget since the model last saw it: the caret
+  // or selection moved by the user, or a text the model did not write.
+  std::array<bool, kControlCount> text_changed_{};
   std::array<bool, kControlCount> caret_moved_{};
   // The model revision each text widget shows.
   std::array<unsigned long long, kControlCount> shown_revision_{};

@@ -1,11 +1,58 @@
 #include "ui/key_mapping.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QString>
 
 #include "core/keys.h"
 
 namespace quorvel::ui {
+
+bool MovesOnlyTheCaret(const QKeyEvent& event) {
+  // The keys a text widget moves by; Ctrl+A is not among them, since the
+  // model selects the whole text itself.
+  static constexpr QKeySequence::StandardKey kCaretKeys[] = {QKeySequence::MoveToNextChar,
+                                                             QKeySequence::MoveToPreviousChar,
+                                                             QKeySequence::MoveToNextWord,
+                                                             QKeySequence::MoveToPreviousWord,
+                                                             QKeySequence::MoveToNextLine,
+                                                             QKeySequence::MoveToPreviousLine,
+                                                             QKeySequence::MoveToNextPage,
+                                                             QKeySequence::MoveToPreviousPage,
+                                                             QKeySequence::MoveToStartOfLine,
+                                                             QKeySequence::MoveToEndOfLine,
+                                                             QKeySequence::MoveToStartOfBlock,
+                                                             QKeySequence::MoveToEndOfBlock,
+                                                             QKeySequence::MoveToStartOfDocument,
+                                                             QKeySequence::MoveToEndOfDocument,
+                                                             QKeySequence::SelectNextChar,
+                                                             QKeySequence::SelectPreviousChar,
+                                                             QKeySequence::SelectNextWord,
+                                                             QKeySequence::SelectPreviousWord,
+                                                             QKeySequence::SelectNextLine,
+                                                             QKeySequence::SelectPreviousLine,
+                                                             QKeySequence::SelectNextPage,
+                                                             QKeySequence::SelectPreviousPage,
+                                                             QKeySequence::SelectStartOfLine,
+                                                             QKeySequence::SelectEndOfLine,
+                                                             QKeySequence::SelectStartOfBlock,
+                                                             QKeySequence::SelectEndOfBlock,
+                                                             QKeySequence::SelectStartOfDocument,
+                                                             QKeySequence::SelectEndOfDocument,
+                                                             QKeySequence::Deselect};
+  if (event.matches(QKeySequence::SelectAll)) return false;  // whatever else it may be bound to
+  for (QKeySequence::StandardKey key : kCaretKeys) {
+    if (event.matches(key)) return true;
+  }
+  return false;
+}
+
+Ctl ClipboardCommand(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Cut)) return Ctl::MenuCut;
+  if (event.matches(QKeySequence::Copy)) return Ctl::MenuCopy;
+  if (event.matches(QKeySequence::Paste)) return Ctl::MenuPaste;
+  return Ctl::None;
+}
 
 int KeyCode(const QKeyEvent& event) {
   const int key = event.key();
@@ -26,8 +73,8 @@ int KeyCode(const QKeyEvent& event) {
       return keypad ? keys::kDivide : 191;
     case Qt::Key_Period:
       return keypad ? keys::kDecimal : 190;
-    case Qt::Key_Comma:
-      return 188;
+    case Qt::Key_Comma:  // the numeric pad's decimal key under a decimal comma
+      return keypad ? keys::kDecimal : 188;
     case Qt::Key_Equal:
       return 187;
     case Qt::Key_Backspace:
@@ -59,7 +106,7 @@ int KeyCode(const QKeyEvent& event) {
     case Qt::Key_Down:
       return keys::kDown;
     case Qt::Key_Insert:
-      return 45;
+      return keys::kInsert;
     case Qt::Key_Delete:
       return keys::kDelete;
     case Qt::Key_Shift:
@@ -75,9 +122,9 @@ int KeyCode(const QKeyEvent& event) {
 
 int ShiftState(const QKeyEvent& event) {
   int state = 0;
-  if (event.modifiers() & Qt::ShiftModifier) state |= 1;
-  if (event.modifiers() & Qt::ControlModifier) state |= 2;
-  if (event.modifiers() & Qt::AltModifier) state |= 4;
+  if (event.modifiers() & Qt::ShiftModifier) state |= keys::kShiftMask;
+  if (event.modifiers() & Qt::ControlModifier) state |= keys::kCtrlMask;
+  if (event.modifiers() & Qt::AltModifier) state |= keys::kAltMask;
   return state;
 }
 

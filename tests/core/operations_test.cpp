@@ -113,7 +113,7 @@ TEST_F(Operations, NumbersBeyondTheRangeStopWithTheOverflowMessage) {
   Keys("7 + 1");
   f.Type(std::string(400, '0'));
   ASSERT_EQ(f.Text1.Text(), huge);
-  for (const char* key : {"+", "=", "X", "Sqr", "X^2", "1/X", "M"}) {
+  for (const char* key : {"+", "X", "Sqr", "X^2", "1/X", "M"}) {
     Keys(key);
     EXPECT_EQ(f.Text1.Text(), huge) << key;
     EXPECT_EQ(f.Label4.Caption, calc::kOverflow) << key;
@@ -127,6 +127,35 @@ TEST_F(Operations, NumbersBeyondTheRangeStopWithTheOverflowMessage) {
   f.Text1.SetText("123");
   Keys("=");
   EXPECT_EQ(f.Text1.Text(), "130");
+}
+
+TEST_F(Operations, EqualsAfterAnOverflowEndsTheCalculation) {
+  // As after a division by zero: the message, the typed text kept, and no
+  // operation left pending for the next calculation.
+  const std::string huge = "1" + std::string(400, '0');
+  Keys("5 + 1");
+  f.Type(std::string(400, '0'));
+  Keys("=");
+  EXPECT_EQ(f.Text1.Text(), huge);
+  EXPECT_EQ(f.Label4.Caption, calc::kOverflow);
+  EXPECT_EQ(f.PendingOperator, "");
+  EXPECT_EQ(f.Label1.Caption, "");
+  EXPECT_TRUE(f.NewEntry);
+  Keys("C 2 + 3 =");
+  EXPECT_EQ(f.Text1.Text(), "5");
+  EXPECT_EQ(f.Label4.Caption, "2  +  3");
+
+  // The same in constant mode: the constant stays, the next equals works.
+  shell::Form_Load(f, module);
+  Keys("2 X X 1");
+  f.Type(std::string(400, '0'));
+  Keys("=");
+  EXPECT_EQ(f.Label4.Caption, calc::kOverflow);
+  EXPECT_EQ(f.Label3.Caption, "K");
+  EXPECT_TRUE(f.NewEntry);
+  Keys("4 =");
+  EXPECT_EQ(f.Text1.Text(), "8");
+  EXPECT_EQ(f.Label4.Caption, "2 * 4");
 }
 
 TEST_F(Operations, MultiplyAndDivideTypeIntoProductFields) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/utf8.h"
+#include "editing_keys.h"
 
 namespace quorvel {
 namespace {
@@ -99,6 +100,68 @@ TEST(TextBox, MultiLineBoxBreaksLinesWithCarriageReturnAndLineFeed) {
   box.SetSelStart(5);  // start of the second line
   box.ApplyKey(8);     // removes the whole break
   EXPECT_EQ(box.Text(), "1005");
+}
+
+// "|" marks the caret, "[...]" a selection.
+TextBox BoxFrom(std::string marked, bool multi_line = false) {
+  TextBox box(multi_line);
+  const std::size_t open = marked.find('[');
+  if (open != std::string::npos) {
+    const std::size_t close = marked.find(']');
+    marked.erase(close, 1);
+    marked.erase(open, 1);
+    box.SetText(marked);
+    box.Select(utf8::Length(marked.substr(0, open)),
+               utf8::Length(marked.substr(open, close - open - 1)));
+    return box;
+  }
+  const std::size_t caret = marked.find('|');
+  marked.erase(caret, 1);
+  box.SetText(marked);
+  box.SetSelStart(utf8::Length(marked.substr(0, caret)));
+  return box;
+}
+
+TEST(TextBox, CtrlBackspaceAndCtrlDeleteTakeAWord) {
+  const struct {
+    const char* before;
+    bool multi_line;
+    const char* backward;  // after Ctrl+Backspace
+    const char* forward;   // after Ctrl+Delete
+  } cases[] = {
+      {"12.50|", false, "|", "12.50|"},
+      {"|12.50", false, "|12.50", "|"},
+      {"12|.50", false, "|.50", "12|"},
+      {"-12|", false, "-|", "-12|"},
+      {"-|12", false, "|12", "-|"},
+      {"30*12|", false, "30*|", "30*12|"},
+      {"30|*12", false, "|*12", "30|12"},
+      {"1 2  |3", false, "1 |3", "1 2  |"},
+      {"1 |2  3", false, "|2  3", "1 |3"},
+      {"1[2.5]0", false, "1|0", "1|0"},
+      {"€1|0", false, "|0", "€1|"},
+      {"100\r\n|-50", true, "100|-50", "100\r\n|50"},
+      {"100|\r\n-50", true, "|\r\n-50", "100|-50"},
+      {"100\r\n  |5", true, "100|5", "100\r\n  |"},
+  };
+  for (const auto& c : cases) {
+    TextBox box = BoxFrom(c.before, c.multi_line);
+    box.DeleteWordBackward();
+    EXPECT_EQ(testing::Marked(box), c.backward) << c.before;
+    box = BoxFrom(c.before, c.multi_line);
+    box.DeleteWordForward();
+    EXPECT_EQ(testing::Marked(box), c.forward) << c.before;
+  }
+}
+
+TEST(TextBox, SelectAllChangesNoText) {
+  TextBox box(true);
+  box.SetText("1\r\n2");
+  box.SetSelStart(1);
+  const unsigned long long revision = box.Revision();
+  box.SelectAll();
+  EXPECT_EQ(testing::Marked(box), "[1\r\n2]");
+  EXPECT_GT(box.Revision(), revision);
 }
 
 }  // namespace

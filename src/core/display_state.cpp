@@ -6,6 +6,7 @@
 
 #include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
@@ -51,6 +52,7 @@ std::optional<double> DisplayValue(Form1& f) {
   double value = TextValue(f.Text1.Text());
   if (!std::isfinite(value)) {
     f.Label4.Caption = kOverflow;
+    RecordErrorOnTape(f, f.Label4.Caption);
     return std::nullopt;
   }
   return value;

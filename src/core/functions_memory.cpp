@@ -5,13 +5,24 @@
 
 #include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
 
 bool MemoryInUse(const Form1& f) { return f.Label2.Caption == "M"; }
 
-void ShowResult(Form1& f, double value) { f.Text1.SetText(GeneralText(value)); }
+// A one-operand result: the display, and the status formula with it on the
+// tape.
+void ShowResult(Form1& f, double value) {
+  f.Text1.SetText(GeneralText(value));
+  RecordOnTape(f, f.Label4.Caption + " = " + f.Text1.Text(), f.Label4.Caption, f.Text1.Text());
+}
+
+void ShowError(Form1& f, std::string_view error) {
+  f.Label4.Caption = error;
+  RecordErrorOnTape(f, f.Label4.Caption);
+}
 
 void CaretToEndAndFocus(Form1& f) {
   f.Text1.SetSelStart(f.Text1.Length());
@@ -27,11 +38,12 @@ void AddToMemory(Form1& f, double sign, std::string_view symbol) {
     f.Label4.Caption = "M: " + GeneralText(f.MemoryValue) + std::string(symbol) + f.Text1.Text();
     double sum = f.MemoryValue + sign * *d;
     if (!std::isfinite(sum)) {
-      f.Label4.Caption = kOverflow;
+      ShowError(f, kOverflow);
       return;
     }
     f.MemoryValue = sum;
     f.Label4.Caption += " = " + GeneralText(f.MemoryValue);
+    RecordOnTape(f, f.Label4.Caption, f.Label4.Caption, GeneralText(f.MemoryValue));
     f.NewEntry = true;
   }
   f.SetFocus(Ctl::Text1);
@@ -45,7 +57,7 @@ void NumSqRtCommand_Click(Form1& f) {
       f.Label4.Caption = "sqrt(" + f.Text1.Text() + ")";
       ShowResult(f, std::sqrt(*d));
     } else {
-      f.Label4.Caption = kSqrtError;
+      ShowError(f, kSqrtError);
     }
   }
   CaretToEndAndFocus(f);
@@ -57,7 +69,7 @@ void NumSquareCommand_Click(Form1& f) {
   f.Label4.Caption = f.Text1.Text() + "^2";
   double square = *d * *d;
   if (!std::isfinite(square)) {
-    f.Label4.Caption = kOverflow;
+    ShowError(f, kOverflow);
     return;
   }
   ShowResult(f, square);
@@ -69,11 +81,11 @@ void CommandInvertX_Click(Form1& f) {
   if (!d) return;
   f.Label4.Caption = "1 / " + f.Text1.Text();
   if (*d == 0) {
-    f.Label4.Caption = kDivideByZero;
+    ShowError(f, kDivideByZero);
   } else {
     double reciprocal = 1 / *d;
     if (!std::isfinite(reciprocal)) {  // the reciprocal of a subnormal value
-      f.Label4.Caption = kOverflow;
+      ShowError(f, kOverflow);
       return;
     }
     ShowResult(f, reciprocal);
@@ -87,6 +99,7 @@ void NumMCommand_Click(Form1& f) {
     f.Label2.Caption = "M";
     f.Label4.Caption = "M = " + f.Text1.Text();
     f.MemoryValue = *d;
+    RecordOnTape(f, f.Label4.Caption, f.Label4.Caption, f.Text1.Text());
     f.NewEntry = true;
   }
   f.SetFocus(Ctl::Text1);
@@ -100,6 +113,8 @@ void NumMRCommand_Click(Form1& f) {
     f.CaretPosition = f.Text1.SelStart();
     AppendToDisplay(f, GeneralText(f.MemoryValue));
     f.Text1.SetSelStart(f.Text1.Length());
+    RecordOnTape(f, "MR = " + GeneralText(f.MemoryValue), f.Label4.Caption,
+                 GeneralText(f.MemoryValue));
   }
   f.SetFocus(Ctl::Text1);
 }
@@ -107,6 +122,7 @@ void NumMRCommand_Click(Form1& f) {
 void NumMCCommand_Click(Form1& f) {
   f.Label2.Caption.clear();
   f.MemoryValue = 0;
+  RecordOnTape(f, "MC", f.Label4.Caption, {});
   f.SetFocus(Ctl::Text1);
 }
 

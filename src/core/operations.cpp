@@ -7,6 +7,7 @@
 
 #include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
@@ -93,6 +94,7 @@ bool CalculatePending(Form1& f) {
     double divisor = constant ? first : d;
     if (divisor == 0) {
       f.Label4.Caption = kDivideByZero;
+      RecordErrorOnTape(f, f.Label4.Caption);
       f.Text1.SetSelStart(f.Text1.Length());
       return true;
     }
@@ -109,10 +111,12 @@ bool CalculatePending(Form1& f) {
   if (!std::isfinite(result)) {
     // The display keeps the second operand, caret and all.
     f.Label4.Caption = kOverflow;
+    RecordErrorOnTape(f, f.Label4.Caption);
     return true;
   }
   f.Label4.Caption = formula;
   f.Text1.SetText(GeneralText(result));
+  RecordOnTape(f, formula + " = " + f.Text1.Text(), formula, f.Text1.Text());
   return true;
 }
 

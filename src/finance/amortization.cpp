@@ -94,7 +94,11 @@ std::optional<double> TIPMT(double rate, double per, double nper, double pv, dou
 std::optional<double> BAL(double rate, double per, double nper, double pv, double fv, int due) {
   const auto principal = TPPMT(rate, per, nper, pv, fv, due);
   if (!principal) return std::nullopt;
-  return Finite(std::abs(pv) - std::abs(*principal));
+  return OutstandingBalance(pv, *principal);
+}
+
+std::optional<double> OutstandingBalance(double pv, double principal_total) {
+  return Finite(std::abs(pv) - std::abs(principal_total));
 }
 
 }  // namespace quorvel::finance

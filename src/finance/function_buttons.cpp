@@ -10,6 +10,7 @@
 #include "core/identity.h"
 #include "core/number_text.h"
 #include "core/platform.h"
+#include "core/tape.h"
 #include "finance/arguments.h"
 #include "finance/engine.h"
 
@@ -106,6 +107,7 @@ void Present(Form1& f, const Function& function, std::optional<double> result) {
     f.Text1.SetText(text);
   }
   f.Label4.Caption = function.caption;
+  calc::RecordOnTape(f, function.caption + f.Text1.Text(), function.caption, f.Text1.Text());
   f.SetFocus(field ? function.solved : Ctl::Text1);
   // A present or future value too small to show is no answer: the user sees
   // the zero, then the message.

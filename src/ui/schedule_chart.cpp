@@ -57,34 +57,33 @@ struct Scale {
 QPainterPath Line(const Scale& scale, const finance::Schedule& s,
                   double (*value)(const finance::ScheduleRow&)) {
   QPainterPath path;
+  bool first_point = true;
+  auto add = [&](double x, double v) {
+    const QPointF point(x, scale.Y(v));
+    if (first_point) {
+      path.moveTo(point);
+      first_point = false;
+    } else {
+      path.lineTo(point);
+    }
+  };
   const int columns = std::max(scale.plot.width(), 1);
   if (s.periods <= columns * 2) {
-    for (const auto& row : s.rows) {
-      const QPointF point(scale.X(row.period), scale.Y(value(row)));
-      if (path.isEmpty())
-        path.moveTo(point);
-      else
-        path.lineTo(point);
-    }
+    for (const auto& row : s.rows) add(scale.X(row.period), value(row));
     return path;
   }
   std::size_t i = 0;
   for (int column = 0; column <= columns && i < s.rows.size(); ++column) {
     const double x = scale.plot.left() + column;
-    double first = value(s.rows[i]), low = first, high = first, last = first;
+    const double first = value(s.rows[i]);
+    double low = first, high = first, last = first;
     while (i < s.rows.size() && scale.X(s.rows[i].period) <= x + 1) {
       last = value(s.rows[i]);
       low = std::min(low, last);
       high = std::max(high, last);
       ++i;
     }
-    for (double v : {first, low, high, last}) {
-      const QPointF point(x, scale.Y(v));
-      if (path.isEmpty())
-        path.moveTo(point);
-      else
-        path.lineTo(point);
-    }
+    for (double v : {first, low, high, last}) add(x, v);
   }
   return path;
 }

@@ -141,13 +141,6 @@ AmortizationScheduleWindow::AmortizationScheduleWindow(QWidget* owner)
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   table_->horizontalHeader()->setStretchLastSection(true);
-  const int figure = table_->fontMetrics().horizontalAdvance(QStringLiteral("-000000000.00")) + 12;
-  for (int c = 0; c < model_->columnCount(); ++c) {
-    const QString heading = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    table_->setColumnWidth(
-        c, std::max(c == 0 ? 60 : figure, table_->fontMetrics().horizontalAdvance(heading) + 24));
-  }
-
   chart_->setObjectName(QStringLiteral("ScheduleChart"));
   chart_->setAccessibleName(QStringLiteral("Chart of the balance and the cumulative interest"));
   chart_->setAccessibleDescription(
@@ -195,11 +188,31 @@ AmortizationScheduleWindow::AmortizationScheduleWindow(QWidget* owner)
   layout->addWidget(table_, 3);
   layout->addWidget(chart_, 2);
   layout->addLayout(buttons);
-  resize(760, 620);
+  resize(820, 640);
 }
 
 void AmortizationScheduleWindow::setSchedule(finance::Schedule schedule) {
   model_->setSchedule(std::move(schedule));
+  // Each column as wide as its heading and its widest figure, measured on
+  // the rows where figures are largest (the first, the last and the
+  // totals) rather than on every row, so that a schedule of any length
+  // opens at once.
+  const finance::Schedule& s = model_->schedule();
+  const QFontMetrics metrics = table_->fontMetrics();
+  QFont bold = table_->font();
+  bold.setBold(true);
+  const QFontMetrics bold_metrics(bold);
+  const std::size_t totals = finance::ScheduleTableRows(s) - 1;
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    const auto column = static_cast<std::size_t>(c);
+    int width = bold_metrics.horizontalAdvance(Q(finance::kScheduleColumns[column]));
+    for (std::size_t row : {std::size_t{0}, totals - 1}) {
+      width = std::max(width, metrics.horizontalAdvance(Q(finance::ScheduleCell(s, row, column))));
+    }
+    width = std::max(width,
+                     bold_metrics.horizontalAdvance(Q(finance::ScheduleCell(s, totals, column))));
+    table_->setColumnWidth(c, width + 16);
+  }
   summary_->setText(Summary(model_->schedule()));
   chart_->setSchedule(&model_->schedule());
 }

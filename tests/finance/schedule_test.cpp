@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "finance/function_buttons.h"
 #include "finance/schedule.h"
+#include "finance/schedule_text.h"
 
 namespace quorvel {
 namespace {
@@ -180,6 +181,32 @@ TEST(BuildSchedule, TheLongestScheduleHasEveryPeriod) {
   EXPECT_EQ(FixedText(schedule->rows.back().balance, "0.00"), "0.00");
   EXPECT_FALSE(finance::BuildSchedule(0.005, finance::kMaxSchedulePeriods + 1, 1000, 0, 0));
   EXPECT_FALSE(finance::BuildSchedule(0.005, 0, 1000, 0, 0));
+}
+
+TEST(ScheduleText, CellsAndDelimitedText) {
+  auto schedule = finance::BuildSchedule(0.01, 2, 1000, 0, 1);
+  ASSERT_TRUE(schedule);
+  schedule->pattern = "0.000";
+  const struct {
+    std::size_t row, column;
+    const char* text;
+  } cells[] = {{0, 0, "1"},      {0, 1, "-502.488"},  {0, 2, "0.000"}, {0, 6, "497.512"},
+               {1, 2, "-4.975"}, {1, 6, "0.000"},     {2, 0, "Total"}, {2, 1, "-1004.975"},
+               {2, 2, "-4.975"}, {2, 3, "-1000.000"}, {2, 4, ""},      {2, 6, ""}};
+  for (const auto& c : cells) {
+    EXPECT_EQ(finance::ScheduleCell(*schedule, c.row, c.column), c.text)
+        << c.row << "," << c.column;
+  }
+  EXPECT_EQ(finance::CsvFieldSeparator(","), ';');
+  EXPECT_EQ(finance::CsvFieldSeparator("."), ',');
+  EXPECT_EQ(finance::CsvFieldSeparator("\xd9\xab"), ',');  // the Arabic decimal separator
+  const std::string csv = finance::ScheduleDelimited(*schedule, ';', ",");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+            "Period;Payment;Interest;Principal;Cumulative Interest;Cumulative Principal;Balance");
+  EXPECT_NE(csv.find("\r\nTotal;-1004,975;-4,975;-1000,000;;;\r\n"), std::string::npos);
+  // A figure that holds the field separator is quoted.
+  const std::string clash = finance::ScheduleDelimited(*schedule, ',', ",");
+  EXPECT_NE(clash.find("\r\n1,\"-502,488\",\"0,000\","), std::string::npos) << clash;
 }
 
 }  // namespace

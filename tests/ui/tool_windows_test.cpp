@@ -3,11 +3,13 @@
 // chart's mark and a tape line brought back into the display.
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QListView>
 #include <QLocale>
 #include <QMenu>
@@ -119,6 +121,22 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
       QVERIFY(!tool->accessibleName().isEmpty());
     }
     QCOMPARE(Schedule()->windowTitle(), QStringLiteral("Amortization Schedule"));
+    // Assistive technology finds a table with its column headings.
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(In(Schedule(), "ScheduleTable"));
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Amortization schedule"));
+    QCOMPARE(table->tableInterface()->columnCount(), 7);
+    QCOMPARE(table->tableInterface()->columnDescription(4), QStringLiteral("Cumulative Interest"));
+    QAccessibleInterface* tape = QAccessible::queryAccessibleInterface(In(Tape(), "TapeList"));
+    QVERIFY(tape);
+    QCOMPARE(tape->role(), QAccessible::List);
+    for (const char* name : {"ScheduleChart", "ScheduleCopy", "ScheduleSavePdf"}) {
+      QVERIFY2(!In(Schedule(), name)->accessibleName().isEmpty() ||
+                   !qobject_cast<QPushButton*>(In(Schedule(), name))->text().isEmpty(),
+               name);
+    }
     QCOMPARE(Tape()->windowTitle(), QStringLiteral("Calculation Tape"));
   }
 
@@ -194,6 +212,18 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
       break;
     }
     QCOMPARE(chart->markedPeriod(), 7);
+    // Both lines are drawn: the chart holds many pixels of each colour.
+    const QImage image = chart->grab().toImage();
+    int balance = 0, interest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y) & 0xffffff;
+        balance += pixel == 0x1f5fbf;
+        interest += pixel == 0xd04020;
+      }
+    }
+    QVERIFY2(balance > chart->width() / 2, qPrintable(QString::number(balance)));
+    QVERIFY2(interest > chart->width() / 2, qPrintable(QString::number(interest)));
     QCOMPARE(table->currentIndex().row(), 6);
     QVERIFY(table->selectionModel()->isRowSelected(6, {}));
     // A row chosen in the table is marked in the chart.
@@ -306,6 +336,15 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(Text("Text1"), QStringLiteral("32"));
     QCOMPARE(Caption("Label4"), QStringLiteral("8 * 4"));
+  }
+
+  void theTapeWindowKeepsTheNewestLines() {
+    QTest::keyClick(Find("Text1"), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QAbstractItemModel* model = In<QListView>(Tape(), "TapeList")->model();
+    for (int i = 0; i < 10003; ++i) this->model->tape.Append({"line " + std::to_string(i), "", ""});
+    QCOMPARE(model->rowCount(), 10000);
+    QCOMPARE(Cell(model, 0, 0), QStringLiteral("line 3"));
+    QCOMPARE(Cell(model, 9999, 0), QStringLiteral("line 10002"));
   }
 
   void theToolWindowsCloseWithTheProgram() {

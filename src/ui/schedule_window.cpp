@@ -123,7 +123,7 @@ AmortizationScheduleWindow::AmortizationScheduleWindow(QWidget* owner)
 
   summary_->setObjectName(QStringLiteral("ScheduleSummary"));
   summary_->setWordWrap(true);
-  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   table_->setObjectName(QStringLiteral("ScheduleTable"));
   table_->setAccessibleName(QStringLiteral("Amortization schedule"));
@@ -161,7 +161,7 @@ AmortizationScheduleWindow::AmortizationScheduleWindow(QWidget* owner)
   };
   QPushButton* copy = button("ScheduleCopy", QStringLiteral("&Copy"),
                              QStringLiteral("Copy the table, tab-separated, for a spreadsheet"));
-  QPushButton* csv = button("ScheduleSaveCsv", QStringLiteral("Save &CSV..."),
+  QPushButton* csv = button("ScheduleSaveCsv", QStringLiteral("Save CS&V..."),
                             QStringLiteral("Save the table as a CSV file"));
   QPushButton* print = button("SchedulePrint", QStringLiteral("&Print..."),
                               QStringLiteral("Print the table and the chart"));

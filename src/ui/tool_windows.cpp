@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -80,7 +79,7 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &window_ || event->type() != QEvent::ContextMenu) return false;
   auto* request = static_cast<QContextMenuEvent*>(event);
   QWidget* origin = request->reason() == QContextMenuEvent::Mouse ? window_.childAt(request->pos())
-                                                                  : QApplication::focusWidget();
+                                                                  : window_.focusWidget();
   if (Within<QMenuBar>(origin) || Within<QToolBar>(origin)) return false;
   if (Within<QLineEdit>(origin) || Within<QPlainTextEdit>(origin)) {
     event->accept();

@@ -104,6 +104,15 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
     RightClick(client, QPoint(client->width() - 3, client->height() - 3));
     QVERIFY(Menu()->isVisible());
     Menu()->hide();
+    // From the keyboard (the Menu key) the focused control decides.
+    for (const auto& [name, menu] : {std::pair{"Text1", false}, std::pair{"CommandPMT", true}}) {
+      Find(name)->setFocus();
+      QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                            Find(name)->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(Find(name), &key);
+      QVERIFY2(Menu()->isVisible() == menu, name);
+      Menu()->hide();
+    }
     // The menu tree is untouched.
     QCOMPARE(window->menuBar()->actions().size(), 2);
   }

@@ -1,6 +1,5 @@
 #include "ui/tool_windows.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLineEdit>

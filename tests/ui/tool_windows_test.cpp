@@ -147,6 +147,13 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
                name);
     }
     QCOMPARE(Tape()->windowTitle(), QStringLiteral("Calculation Tape"));
+    // Asked again, the open schedule is remade from the panel as it is now.
+    QWidget* first = Schedule();
+    Find<QLineEdit>("TextN")->clear();
+    Type("TextN", QStringLiteral("24"));
+    Menu()->actions()[0]->trigger();
+    QCOMPARE(Schedule(), first);
+    QCOMPARE(In<QTableView>(Schedule(), "ScheduleTable")->model()->rowCount(), 25);
   }
 
   void shortcutsWorkWhateverHasTheFocus() {

@@ -4,6 +4,9 @@
 //   screenshot OUT.png frmSplash       (the splash window instead)
 //   screenshot OUT.png frmAbout        (the About window over the main window)
 //   screenshot OUT.png help [TOPIC]    (the help viewer on its contents, or at a page)
+// Among the controls, "keys:SEQUENCE" presses a key sequence (keys:Ctrl+Shift+T)
+// in the focused control, and "grab:NAME" saves the window of that object name
+// (AmortizationSchedule, CalculationTape) instead of the main window.
 
 #include <QApplication>
 #include <QPushButton>
@@ -41,9 +44,20 @@ int main(int argc, char* argv[]) {
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   const bool other_window = argc >= 3 && (QString::fromLocal8Bit(argv[2]) == "frmAbout" ||
                                           QString::fromLocal8Bit(argv[2]) == "help");
+  QWidget* grabbed = nullptr;
   for (int i = 2; i < argc && !other_window; ++i) {
     const QString step = QString::fromLocal8Bit(argv[i]);
-    if (step.startsWith(QStringLiteral("type:"))) {
+    if (step.startsWith(QStringLiteral("keys:"))) {
+      QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
+                         QKeySequence(step.mid(5)));
+    } else if (step.startsWith(QStringLiteral("grab:"))) {
+      grabbed = window.findChild<QWidget*>(step.mid(5));
+      if (!grabbed) {
+        std::fprintf(stderr, "no window %s\n", argv[i] + 5);
+        return 1;
+      }
+      if (!QTest::qWaitForWindowExposed(grabbed)) return 1;
+    } else if (step.startsWith(QStringLiteral("type:"))) {
       QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
                        step.mid(5));
     } else if (auto* widget = window.findChild<QWidget*>(step)) {
@@ -54,7 +68,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication::processEvents();
   }
-  QWidget* shown = &window;
+  QWidget* shown = grabbed ? grabbed : &window;
   const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
   if (mode == QStringLiteral("frmAbout") || mode == QStringLiteral("help")) {
     if (mode == QStringLiteral("frmAbout")) {

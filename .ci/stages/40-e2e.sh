@@ -6,6 +6,8 @@
 #   3000 ms after it came, the main window (393 px client area);
 # - type 12+3 and Enter into the main display, select the display with
 #   Shift+Home, copy with Ctrl+C: the X clipboard holds exactly "15";
+# - open the calculation tape and the amortization schedule with their
+#   shortcuts, copy from each, close each with Esc;
 # - start a second copy: it shows only a message box, titled "Quorvel
 #   Calculator", with the refusal text (read back through the accessibility
 #   bus) and a single OK button; Enter dismisses it, the process ends and has
@@ -266,6 +268,52 @@ for _ in $(seq 50); do
 done
 [ "$copied" = 15 ] || fail "after typing 12+3 Enter, Shift+Home, Ctrl+C the clipboard holds '$copied', not '15'"
 note "typed 12+3 Enter, copied the display: clipboard holds '15'"
+
+# 3b. The calculation tape: Ctrl+Shift+T opens it over the main window; it
+# lists the sum just typed (Ctrl+A, Ctrl+C copy it) and closes with Esc. The
+# amortization schedule: NPer 12, Interest 1, Present Value 1000 typed into
+# the panel (Tab from the display), Ctrl+Shift+A opens it; its Copy button
+# (Alt+C) copies the table for a spreadsheet; Esc closes it.
+gone() { ! x xdotool search --all --pid "$first_pid" --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+clipboard_line() { x xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | sed -n "${1}p"; }
+x xdotool key --delay 60 ctrl+shift+t
+tape=$(find_window "$first_pid" "Calculation Tape" 20) ||
+  fail "Ctrl+Shift+T opened no window \"Calculation Tape\""
+x xdotool windowactivate --sync "$tape" >/dev/null 2>&1 || true
+x xdotool key --delay 60 ctrl+a ctrl+c
+for _ in $(seq 50); do
+  [ "$(clipboard_line 1)" = "12  +  3 = 15" ] && break
+  sleep 0.1
+done
+[ "$(clipboard_line 1)" = "12  +  3 = 15" ] ||
+  fail "the tape's copy holds '$(clipboard_line 1)', not '12  +  3 = 15'"
+x xdotool key Escape
+for _ in $(seq 50); do gone "Calculation Tape" && break; sleep 0.1; done
+gone "Calculation Tape" || fail "Esc did not close the calculation tape"
+note "Ctrl+Shift+T: the tape lists '12  +  3 = 15'; Esc closed it"
+x xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+x xdotool key --delay 60 Tab
+x xdotool type --delay 60 '12'
+x xdotool key --delay 60 Tab
+x xdotool type --delay 60 '1'
+x xdotool key --delay 60 Tab
+x xdotool type --delay 60 '1000'
+x xdotool key --delay 60 ctrl+shift+a
+schedule=$(find_window "$first_pid" "Amortization Schedule" 20) ||
+  fail "Ctrl+Shift+A opened no window \"Amortization Schedule\""
+x xdotool windowactivate --sync "$schedule" >/dev/null 2>&1 || true
+x xdotool key --delay 60 alt+c
+row=$'3\t-88.85\t-8.42\t-80.43\t-27.63\t-238.92\t761.08'
+for _ in $(seq 50); do
+  [ "$(clipboard_line 4)" = "$row" ] && break
+  sleep 0.1
+done
+[ "$(clipboard_line 4)" = "$row" ] ||
+  fail "the schedule's copy has '$(clipboard_line 4)' for period 3, not '$row'"
+x xdotool key Escape
+for _ in $(seq 50); do gone "Amortization Schedule" && break; sleep 0.1; done
+gone "Amortization Schedule" || fail "Esc did not close the amortization schedule"
+note "Ctrl+Shift+A: the schedule's period 3 is '$row'; Esc closed it"
 
 # 4. A second start is refused with a message box and ends without writing.
 before=$(snapshot)

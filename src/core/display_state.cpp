@@ -8,6 +8,7 @@
 
 #include "core/calculator.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
@@ -24,6 +25,7 @@ void ShowStatus(Form1& f, std::string text) {
 void ShowError(Form1& f, std::string_view message) {
   f.Label4.Caption = std::string(message);
   f.StatusIsError = true;
+  RecordErrorOnTape(f, f.Label4.Caption);
 }
 
 void ResetCalculator(Form1& f) {

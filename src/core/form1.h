@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/controls.h"
+#include "core/tape.h"
 #include "core/text_box.h"
 
 namespace quorvel {
@@ -124,6 +125,8 @@ struct Form1 {
   // Set once the window has begun to close: work that waits on the window's
   // events (an animation) stops.
   bool Unloading = false;
+  // What was calculated since the program started.
+  Tape tape;
 
   TextBox* TextBoxOf(Ctl control);
   Label* LabelOf(Ctl control);

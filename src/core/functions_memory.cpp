@@ -6,13 +6,19 @@
 #include "core/calculator.h"
 #include "core/indicators.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
 
 bool MemoryInUse(const Form1& f) { return f.Label2.Caption == marks::kMemory; }
 
-void ShowResult(Form1& f, double value) { f.Text1.SetText(GeneralText(value)); }
+// A one-operand result: the display, and the status formula with it on the
+// tape.
+void ShowResult(Form1& f, double value) {
+  f.Text1.SetText(GeneralText(value));
+  RecordOnTape(f, f.Label4.Caption + " = " + f.Text1.Text(), f.Label4.Caption, f.Text1.Text());
+}
 
 void CaretToEndAndFocus(Form1& f) {
   f.Text1.SetSelStart(f.Text1.Length());
@@ -33,6 +39,7 @@ void AddToMemory(Form1& f, double sign, std::string_view symbol) {
     }
     f.MemoryValue = sum;
     ShowStatus(f, f.Label4.Caption + " = " + GeneralText(f.MemoryValue));
+    RecordOnTape(f, f.Label4.Caption, f.Label4.Caption, GeneralText(f.MemoryValue));
     f.NewEntry = true;
   }
   f.SetFocus(Ctl::Text1);
@@ -88,6 +95,7 @@ void NumMCommand_Click(Form1& f) {
     f.Label2.Caption = marks::kMemory;
     ShowStatus(f, "M = " + f.Text1.Text());
     f.MemoryValue = *d;
+    RecordOnTape(f, f.Label4.Caption, f.Label4.Caption, f.Text1.Text());
     f.NewEntry = true;
   }
   f.SetFocus(Ctl::Text1);
@@ -101,6 +109,8 @@ void NumMRCommand_Click(Form1& f) {
     f.CaretPosition = f.Text1.SelStart();
     AppendToDisplay(f, GeneralText(f.MemoryValue));
     f.Text1.SetSelStart(f.Text1.Length());
+    RecordOnTape(f, "MR = " + GeneralText(f.MemoryValue), f.Label4.Caption,
+                 GeneralText(f.MemoryValue));
   }
   f.SetFocus(Ctl::Text1);
 }
@@ -108,6 +118,7 @@ void NumMRCommand_Click(Form1& f) {
 void NumMCCommand_Click(Form1& f) {
   f.Label2.Caption.clear();
   f.MemoryValue = 0;
+  RecordOnTape(f, "MC", f.Label4.Caption, {});
   f.SetFocus(Ctl::Text1);
 }
 

@@ -8,6 +8,7 @@
 #include "core/calculator.h"
 #include "core/indicators.h"
 #include "core/number_text.h"
+#include "core/tape.h"
 
 namespace quorvel::calc {
 namespace {
@@ -115,6 +116,7 @@ bool CalculatePending(Form1& f) {
   }
   ShowStatus(f, formula);
   f.Text1.SetText(GeneralText(result));
+  RecordOnTape(f, formula + " = " + f.Text1.Text(), formula, f.Text1.Text());
   return true;
 }
 

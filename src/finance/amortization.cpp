@@ -94,10 +94,14 @@ std::optional<double> TIPMT(double rate, double per, double nper, double pv, dou
 std::optional<double> BAL(double rate, double per, double nper, double pv, double fv, int due) {
   const auto principal = TPPMT(rate, per, nper, pv, fv, due);
   if (!principal) return std::nullopt;
+  return OutstandingBalance(pv, *principal);
+}
+
+std::optional<double> OutstandingBalance(double pv, double principal_total) {
   // The principal parts carry the opposite sign to the debt while they pay
   // it off, and its own sign while they add to it (payments that do not
   // cover the interest): either way what is left is pv plus their total.
-  return Finite(std::abs(pv + *principal));
+  return Finite(std::abs(pv + principal_total));
 }
 
 }  // namespace quorvel::finance

@@ -50,6 +50,9 @@ std::optional<double> TIPMT(double rate, double per, double nper, double pv, dou
 // the payments do not cover the interest and the debt grows; fails whenever
 // TPPMT fails (so also when the principal total is 0).
 std::optional<double> BAL(double rate, double per, double nper, double pv, double fv, int due);
+// The balance BAL shows once the principal parts paid so far add up to
+// `principal_total`; the amortization schedule uses it for every row.
+std::optional<double> OutstandingBalance(double pv, double principal_total);
 
 // Sum of values[i] / (1+rate)^(i+1): the first value is discounted by one
 // whole period. Fails for an empty list and when 1 + rate is 0.

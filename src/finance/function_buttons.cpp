@@ -12,6 +12,7 @@
 #include "core/identity.h"
 #include "core/number_text.h"
 #include "core/platform.h"
+#include "core/tape.h"
 #include "finance/arguments.h"
 
 namespace quorvel::finance {
@@ -53,6 +54,7 @@ void Present(Form1& f, const FunctionDescriptor& function, std::optional<double>
     f.Text1.SetText(text);
   }
   calc::ShowStatus(f, function.caption);
+  calc::RecordOnTape(f, function.caption + f.Text1.Text(), function.caption, f.Text1.Text());
   f.SetFocus(field ? function.solved : Ctl::Text1);
   // A present or future value too small to show is no answer: the user sees
   // the zero, then the message.

@@ -18,6 +18,7 @@
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
 #include "ui/key_mapping.h"
+#include "ui/tool_windows.h"
 #include "ui/vector_icons.h"
 #include "ui/wrapping_check_box.h"
 
@@ -58,6 +59,8 @@ Form1Window::Form1Window(Form1& model, shell::Module1& module, QWidget* parent)
   setCentralWidget(client);
   BuildWidgets(client);
   BuildMenusAndToolbar(client);
+  // The schedule and the tape: a context menu and two shortcuts.
+  new ToolWindows(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   shown_revision_.fill(~0ULL);
   Mirror();

@@ -1,5 +1,6 @@
 #include "core/tape.h"
 
+#include "core/calculator.h"
 #include "core/form1.h"
 
 namespace quorvel {

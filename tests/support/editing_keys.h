@@ -101,7 +101,7 @@ struct DeskState {
   std::string label1;
   std::string label4;
   bool new_entry = false;
-  std::int16_t active_field = 0;
+  Field active_field = Field::Text1;
   std::string clipboard;
 
   bool operator==(const DeskState&) const = default;
@@ -116,7 +116,7 @@ inline std::string Describe(const DeskState& state) {
   out << "box " << visible(state.box) << ", display " << state.display << ", first "
       << state.first_operand << ", pending '" << state.pending << "', Label1 '" << state.label1
       << "', Label4 '" << state.label4 << "', NewEntry " << state.new_entry << ", ActiveField "
-      << state.active_field << ", clipboard '" << state.clipboard << "'";
+      << static_cast<int>(state.active_field) << ", clipboard '" << state.clipboard << "'";
   return out.str();
 }
 inline void PrintTo(const DeskState& state, std::ostream* out) { *out << Describe(state); }
@@ -165,11 +165,11 @@ inline DeskState StateBefore(EditPlace place) {
       break;
     case EditPlace::Field:
       state.display = "0";
-      state.active_field = 3;
+      state.active_field = Field::TextPV;
       break;
     case EditPlace::CashFlowList:
       state.display = "0";
-      state.active_field = 7;
+      state.active_field = Field::TextCF;
       break;
   }
   return state;

@@ -149,8 +149,11 @@ class ToolWindowsTest : public QObject, public quorvel::testing::WindowFixture {
     QCOMPARE(Tape()->windowTitle(), QStringLiteral("Calculation Tape"));
     // Asked again, the open schedule is remade from the panel as it is now.
     QWidget* first = Schedule();
-    Find<QLineEdit>("TextN")->clear();
-    Type("TextN", QStringLiteral("24"));
+    // Typed over, as a user would: the boxes take no edit that bypasses the
+    // calculator.
+    QTest::mouseClick(Find("TextN"), Qt::LeftButton);
+    QTest::keyClick(Find("TextN"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Find("TextN"), QStringLiteral("24"));
     Menu()->actions()[0]->trigger();
     QCOMPARE(Schedule(), first);
     QCOMPARE(In<QTableView>(Schedule(), "ScheduleTable")->model()->rowCount(), 25);

@@ -61,6 +61,7 @@ QVariant HelpPageView::loadResource(int type, const QUrl& url) {
       if (type == QTextDocument::ImageResource) return QImage::fromData(bytes);
       return QString::fromUtf8(bytes);
     }
+    if (file_->damaged() && on_damage_) on_damage_();
     if (type == QTextDocument::HtmlResource) {
       return QStringLiteral("<h2>Page not found</h2><p>The help file has no page %1.</p>")
           .arg(url.path().toHtmlEscaped());
@@ -193,6 +194,17 @@ QUrl HelpViewer::PageUrl(const std::string& object_path) {
   return url;
 }
 
+void HelpViewer::SetDamageHandler(std::function<void()> handler) {
+  on_damage_ = handler;
+  view_->SetDamageHandler(std::move(handler));
+}
+
+bool HelpViewer::CheckDamage() {
+  if (!file_ || !file_->damaged()) return false;
+  if (on_damage_) on_damage_();
+  return true;
+}
+
 bool HelpViewer::Load(const std::string& help_file) {
   if (file_ && help_file == file_path_) return true;
   file_path_ = help_file;
@@ -203,7 +215,12 @@ bool HelpViewer::Load(const std::string& help_file) {
   index_->clear();
   results_->clear();
   std::string error;
-  file_ = help::ChmFile::Open(help_file, &error);
+  bool damaged = false;
+  file_ = help::ChmFile::Open(help_file, &error, &damaged);
+  if (!file_ && damaged && on_damage_) {
+    on_damage_();
+    return false;
+  }
   if (!file_) {
     ShowProblem(QStringLiteral("The help file %1 cannot be opened: %2")
                     .arg(FromUtf8(help_file).toHtmlEscaped(), FromUtf8(error).toHtmlEscaped()));
@@ -213,7 +230,7 @@ bool HelpViewer::Load(const std::string& help_file) {
   if (!file_->title().empty()) setWindowTitle(FromUtf8(file_->title()));
   FillContents();
   FillIndex();
-  return true;
+  return !CheckDamage();
 }
 
 void HelpViewer::FillContents() {
@@ -236,6 +253,7 @@ void HelpViewer::RunSearch() {
   if (!file_) return;
   // The pages' text is read once, at the first search.
   if (!search_) search_ = std::make_unique<help::SearchIndex>(*file_);
+  if (CheckDamage()) return;
   const std::vector<help::SearchHit> hits = search_->Find(search_box_->text().toStdString());
   for (const help::SearchHit& hit : hits) {
     auto* item = new QListWidgetItem(FromUtf8(hit.title), results_);

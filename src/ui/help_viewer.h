@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QTextBrowser>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,10 +26,13 @@ class HelpPageView : public QTextBrowser {
  public:
   explicit HelpPageView(QWidget* parent) : QTextBrowser(parent) {}
   void SetFile(const help::ChmFile* file) { file_ = file; }
+  // Called when a resource the file lists cannot be read.
+  void SetDamageHandler(std::function<void()> handler) { on_damage_ = std::move(handler); }
   QVariant loadResource(int type, const QUrl& url) override;
 
  private:
   const help::ChmFile* file_ = nullptr;
+  std::function<void()> on_damage_;
 };
 
 class HelpViewer : public QMainWindow {
@@ -45,6 +49,11 @@ class HelpViewer : public QMainWindow {
   // The URL under which the view shows a page of the help file.
   static QUrl PageUrl(const std::string& object_path);
 
+  // What to do when the help file turns out to be damaged, at opening or
+  // later (a page, the contents, the index or the search meets an object that
+  // cannot be read). Without a handler the viewer says so in its page view.
+  void SetDamageHandler(std::function<void()> handler);
+
  private:
   bool Load(const std::string& help_file);
   void ShowPage(const std::string& object_path);
@@ -53,10 +62,13 @@ class HelpViewer : public QMainWindow {
   void FillIndex();
   void RunSearch();
   void Present();
+  // Hands a damaged file to the damage handler; true when it was damaged.
+  bool CheckDamage();
 
   std::string file_path_;
   std::optional<help::ChmFile> file_;
   std::unique_ptr<help::SearchIndex> search_;
+  std::function<void()> on_damage_;
   QTabWidget* tabs_;
   QTreeWidget* contents_;
   QLineEdit* index_filter_;

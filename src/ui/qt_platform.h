@@ -2,6 +2,7 @@
 // The desktop services of the model, provided by Qt.
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -11,7 +12,6 @@ namespace quorvel::ui {
 
 class AboutWindow;
 class Form1Window;
-class HelpViewer;
 
 class QtPlatform : public Platform {
  public:
@@ -40,11 +40,20 @@ class QtPlatform : public Platform {
   std::optional<std::string> FindProgram(const std::string& name) override;
   bool StartProgram(const std::string& path) override;
 
+  // The help viewer is this program with the viewer's switch, unless another
+  // program (one that runs the same viewer) is named here.
+  void SetHelpViewerProgram(const QString& program, const QStringList& leading_arguments);
+  // Whether a viewer this platform started is still running.
+  bool HelpViewerRunning() const;
+
  private:
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
   std::unique_ptr<AboutWindow> about_;
-  std::unique_ptr<HelpViewer> help_;
+  // The viewers' processes are its children, watched until they end.
+  std::unique_ptr<QObject> help_viewers_;
+  QString help_program_;
+  QStringList help_arguments_;
 };
 
 }  // namespace quorvel::ui

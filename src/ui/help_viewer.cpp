@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/help/sitemap.h"
 #include "ui/vector_icons.h"
@@ -82,6 +84,11 @@ HelpViewer::HelpViewer() {
   contents_ = new QTreeWidget;
   contents_->setObjectName(QStringLiteral("HelpContents"));
   contents_->setHeaderHidden(true);
+  // Entries are shown whole: the column is as wide as its widest entry, and
+  // a narrow pane scrolls sideways rather than cutting names short.
+  contents_->setTextElideMode(Qt::ElideNone);
+  contents_->header()->setStretchLastSection(false);
+  contents_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   tabs_->addTab(contents_, QStringLiteral("Contents"));
 
   auto* index_page = new QWidget;
@@ -90,6 +97,7 @@ HelpViewer::HelpViewer() {
   index_filter_->setPlaceholderText(QStringLiteral("Type a keyword"));
   index_ = new QListWidget;
   index_->setObjectName(QStringLiteral("HelpIndex"));
+  index_->setTextElideMode(Qt::ElideNone);
   auto* index_layout = new QVBoxLayout(index_page);
   index_layout->addWidget(index_filter_);
   index_layout->addWidget(index_);
@@ -102,6 +110,7 @@ HelpViewer::HelpViewer() {
   auto* search_button = new QPushButton(QStringLiteral("List Topics"));
   results_ = new QListWidget;
   results_->setObjectName(QStringLiteral("HelpSearchResults"));
+  results_->setTextElideMode(Qt::ElideNone);
   auto* search_row = new QHBoxLayout;
   search_row->addWidget(search_box_);
   search_row->addWidget(search_button);
@@ -113,7 +122,8 @@ HelpViewer::HelpViewer() {
   view_ = new HelpPageView(this);
   view_->setObjectName(QStringLiteral("HelpPage"));
   view_->setOpenLinks(false);
-  auto* splitter = new QSplitter;
+  splitter_ = new QSplitter;
+  auto* splitter = splitter_;
   splitter->addWidget(tabs_);
   splitter->addWidget(view_);
   splitter->setStretchFactor(1, 1);
@@ -136,6 +146,7 @@ HelpViewer::HelpViewer() {
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(view_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(view_, &QTextBrowser::sourceChanged, this, &HelpViewer::MarkCurrentPage);
   connect(view_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
   // Links inside the help file open here; the others go to the desktop.
@@ -230,6 +241,7 @@ bool HelpViewer::Load(const std::string& help_file) {
   if (!file_->title().empty()) setWindowTitle(FromUtf8(file_->title()));
   FillContents();
   FillIndex();
+  FitNavigation();
   return !CheckDamage();
 }
 
@@ -239,6 +251,37 @@ void HelpViewer::FillContents() {
     AddItems(nullptr, contents_, help::ParseSitemap(*html));
     contents_->expandAll();
   }
+}
+
+void HelpViewer::FitNavigation() {
+  // The pane takes the width of its widest entry, contents or index, and the
+  // window grows to keep the page as wide as before; up to a point, beyond
+  // which the pane scrolls sideways.
+  // (The tree's own answer counts each entry's indentation too.)
+  const QAbstractItemView* tree = contents_;
+  int widest = tree->sizeHintForColumn(0);
+  widest = std::max(widest, index_->sizeHintForColumn(0));
+  const int frame =
+      2 * contents_->frameWidth() + contents_->verticalScrollBar()->sizeHint().width();
+  const int pane = std::clamp(widest + frame + 24, 250, 480);
+  const int page = 610;
+  resize(std::max(width(), pane + page + splitter_->handleWidth()), height());
+  splitter_->setSizes({pane, page});
+}
+
+void HelpViewer::MarkCurrentPage(const QUrl& url) {
+  // The contents show where the reader is: the entry of the page shown is
+  // selected and scrolled into view, or none when the page has no entry.
+  const QString path = url.path();
+  for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+    if ((*it)->data(0, kPathRole).toString() == path) {
+      contents_->setCurrentItem(*it);
+      contents_->scrollToItem(*it);
+      return;
+    }
+  }
+  contents_->clearSelection();
+  contents_->setCurrentItem(nullptr);
 }
 
 void HelpViewer::FillIndex() {

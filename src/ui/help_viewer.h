@@ -15,6 +15,7 @@
 #include "shell/help/search_index.h"
 
 class QLineEdit;
+class QSplitter;
 class QListWidget;
 class QTabWidget;
 class QTreeWidget;
@@ -60,6 +61,8 @@ class HelpViewer : public QMainWindow {
   void ShowProblem(const QString& message);
   void FillContents();
   void FillIndex();
+  void FitNavigation();
+  void MarkCurrentPage(const QUrl& url);
   void RunSearch();
   void Present();
   // Hands a damaged file to the damage handler; true when it was damaged.
@@ -69,6 +72,7 @@ class HelpViewer : public QMainWindow {
   std::optional<help::ChmFile> file_;
   std::unique_ptr<help::SearchIndex> search_;
   std::function<void()> on_damage_;
+  QSplitter* splitter_;
   QTabWidget* tabs_;
   QTreeWidget* contents_;
   QLineEdit* index_filter_;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -239,6 +240,51 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
     QVERIFY(!css.toString().isEmpty());
     viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/License Agreement.htm");
     QVERIFY(page->toPlainText().contains(QStringLiteral("MIT License")));
+  }
+
+  void contentsAndIndexEntriesAreShownWhole() {
+    quorvel::ui::HelpViewer viewer;
+    viewer.ShowContents(QUORVEL_PROGRAM_DIR "/CalcHelp.chm");
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    auto* contents = In<QTreeWidget>(&viewer, "HelpContents");
+    auto* index = In<QListWidget>(&viewer, "HelpIndex");
+    const QFontMetrics metrics(contents->font());
+    int checked = 0;
+    for (QTreeWidgetItemIterator it(contents); *it; ++it, ++checked) {
+      const QRect cell = contents->visualItemRect(*it);
+      QVERIFY2(
+          cell.left() + metrics.horizontalAdvance((*it)->text(0)) <= contents->viewport()->width(),
+          qPrintable((*it)->text(0)));
+    }
+    QVERIFY(checked > 20);
+    In<QTabWidget>(&viewer, "HelpTabs")->setCurrentWidget(index->parentWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    for (int i = 0; i < index->count(); ++i) {
+      QVERIFY2(index->visualItemRect(index->item(i)).left() +
+                       metrics.horizontalAdvance(index->item(i)->text()) <=
+                   index->viewport()->width(),
+               qPrintable(index->item(i)->text()));
+    }
+  }
+
+  void theContentsMarkThePageShown() {
+    quorvel::ui::HelpViewer viewer;
+    viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/PMT Function.htm");
+    auto* contents = In<QTreeWidget>(&viewer, "HelpContents");
+    auto marked = [&] {
+      const QList<QTreeWidgetItem*> selected = contents->selectedItems();
+      return selected.size() == 1 ? selected[0]->data(0, Qt::UserRole).toString() : QString();
+    };
+    QCOMPARE(marked(), QStringLiteral("/html Docs/PMT Function.htm"));
+    auto* page = In<QTextBrowser>(&viewer, "HelpPage");
+    // A link followed, and back again.
+    page->setSource(page->source().resolved(QUrl(QStringLiteral("Memory.htm"))));
+    QCOMPARE(marked(), QStringLiteral("/html Docs/Memory.htm"));
+    page->backward();
+    QCOMPARE(marked(), QStringLiteral("/html Docs/PMT Function.htm"));
+    // A page that is not in the contents marks nothing.
+    viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/No Such Page.htm");
+    QCOMPARE(marked(), QString());
   }
 
   void theViewerHandsOnADamagedFile() {

@@ -115,7 +115,13 @@ void QtPlatform::HtmlHelp(const std::string& help_file, int command, const std::
   QObject::connect(viewer, &QProcess::finished, help_viewers_.get(),
                    [this, viewer](int exit_code, QProcess::ExitStatus status) {
                      viewer->deleteLater();
-                     if (status == QProcess::CrashExit || exit_code == kHelpFileDamagedExitCode) {
+                     // A viewer ends with 0 when its window closes. Any
+                     // other end but a misused switch means it failed on
+                     // the file: a signal, our code for a damaged file, or a
+                     // sanitizer's exit code in an instrumented build.
+                     const bool failed = status == QProcess::CrashExit ||
+                                         (exit_code != 0 && exit_code != kHelpUsageExitCode);
+                     if (failed) {
                        ShowMessage(kHelpDamagedMessage, kAppTitle);
                      }
                    });

@@ -2,6 +2,7 @@
 
 #include <chm_lib.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,8 +90,9 @@ std::optional<ChmFile> ChmFile::Open(const std::string& file_path, std::string* 
   }
   // chmlib believes every number the file holds; ours are checked first.
   const std::uintmax_t size = std::filesystem::file_size(file_path, ec);
-  if (ec || size > kMaxFileSize)
+  if (ec || size > kMaxFileSize) {
     return fail(file_path + " is not a help file that can be read.", true);
+  }
   std::ifstream in(file_path, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (!in && !in.eof()) return fail(file_path + " cannot be read.", false);

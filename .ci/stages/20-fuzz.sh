@@ -114,6 +114,8 @@ for seeds in "$ROOT"/fuzz/corpus/*/; do
     "$corpus") >"$log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|new_units_added)|^Done ' "$log" || true
     if [ "$target" = help_file_fuzz ]; then
+      # Fork mode prints its progress as "#runs: cov: ... crash: n/n/n".
+      grep -E '^#[0-9]+: cov' "$log" | tail -n 1 || true
       judge_library_crashes "$target" "$program" "$artifacts" || failed+=("$target")
     elif grep -qE "$report" "$log"; then
       show_report "$log"

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "shell/version.h"
+#include "ui/help_process.h"
 #include "ui/program.h"
 
 // The file version, findable in the binary (`strings`, `what`).
@@ -15,5 +16,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Quorvel Calculator"));
   QApplication::setApplicationVersion(QString::fromLatin1(quorvel::shell::kFileVersion));
   QApplication::setDesktopFileName(QStringLiteral("quorvel-calculator"));
+  // The calculator starts its help viewer as this program with a switch.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.value(1) == QLatin1String(quorvel::ui::kHelpViewerSwitch)) {
+    return quorvel::ui::RunHelpViewer(arguments.mid(2));
+  }
   return quorvel::ui::RunProgram();
 }

@@ -6,6 +6,12 @@
 # did it is kept in build-fuzz/crashes/<target>/.
 #
 # FUZZ_SECONDS sets each target's time (default 30).
+#
+# help_file_fuzz feeds whole help files through chmlib, which is not ours and
+# not instrumented. It runs in libFuzzer's fork mode, going on past a crash;
+# each crash is then replayed and judged by its stack: one that lies wholly
+# inside libchm is reported and kept (the help viewer's own process keeps it
+# from the calculator), any other fails the stage like a crash of any target.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
@@ -47,6 +53,36 @@ show_report() {
   fi
 }
 
+# The first frame of a report's stack that is neither the sanitizers'
+# runtime, libFuzzer nor the C library: where the fault really lies.
+first_own_frame() {
+  grep -E '^ *#[0-9]+ ' "$1" |
+    grep -vE 'sanitizer_common|/asan/|/ubsan/|__interceptor_|__asan_|__sanitizer|compiler-rt|fuzzer::|libc\.so|libc-start|/sysdeps/|libFuzzer' |
+    head -n 1
+}
+
+# Replays each input the fork-mode run kept and sorts the faults: inside
+# libchm, or ours. Returns non-zero when one is ours.
+judge_library_crashes() {
+  local target=$1 program=$2 artifacts=$3 input frame verdict=0
+  for input in "$artifacts"/*; do
+    [ -e "$input" ] || continue
+    (TMPDIR=$scratch/$target/tmp timeout 120 "$program" "$input") >"$input.report" 2>&1 || true
+    frame=$(first_own_frame "$input.report")
+    mkdir -p "$build_dir/crashes/$target"
+    cp "$input" "$build_dir/crashes/$target"/
+    if [[ $frame == *libchm.so* ]]; then
+      echo "inside libchm, kept from the calculator by the viewer's process: ${input##*/}"
+      echo "    $frame"
+    else
+      echo "ours: $program '$build_dir/crashes/$target/${input##*/}'"
+      show_report "$input.report"
+      verdict=1
+    fi
+  done
+  return $verdict
+}
+
 failed=()
 for seeds in "$ROOT"/fuzz/corpus/*/; do
   target=$(basename "$seeds")
@@ -60,8 +96,13 @@ for seeds in "$ROOT"/fuzz/corpus/*/; do
   artifacts=$scratch/$target/artifacts
   mkdir -p "$corpus" "$artifacts" "$scratch/$target/tmp"
   cp -R "$seeds". "$corpus"/
-  options=(-max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1
+  max_len=4096
+  [ "$target" = help_file_fuzz ] && max_len=262144
+  options=(-max_total_time="$seconds" -max_len="$max_len" -timeout=10 -print_final_stats=1
     -artifact_prefix="$artifacts"/)
+  if [ "$target" = help_file_fuzz ]; then
+    options+=(-fork=1 -ignore_crashes=1 -ignore_ooms=1 -ignore_timeouts=1)
+  fi
   dict=$ROOT/fuzz/dict/$target.dict
   [ -f "$dict" ] && options+=(-dict="$dict")
 
@@ -72,7 +113,11 @@ for seeds in "$ROOT"/fuzz/corpus/*/; do
   if (cd "$scratch/$target" && TMPDIR=$scratch/$target/tmp "$program" "${options[@]}" \
     "$corpus") >"$log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|new_units_added)|^Done ' "$log" || true
-    if grep -qE "$report" "$log"; then
+    if [ "$target" = help_file_fuzz ]; then
+      # Fork mode prints its progress as "#runs: cov: ... crash: n/n/n".
+      grep -E '^#[0-9]+: cov' "$log" | tail -n 1 || true
+      judge_library_crashes "$target" "$program" "$artifacts" || failed+=("$target")
+    elif grep -qE "$report" "$log"; then
       show_report "$log"
       failed+=("$target")
     fi

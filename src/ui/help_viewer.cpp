@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/help/sitemap.h"
 #include "ui/vector_icons.h"
@@ -61,6 +63,7 @@ QVariant HelpPageView::loadResource(int type, const QUrl& url) {
       if (type == QTextDocument::ImageResource) return QImage::fromData(bytes);
       return QString::fromUtf8(bytes);
     }
+    if (file_->damaged() && on_damage_) on_damage_();
     if (type == QTextDocument::HtmlResource) {
       return QStringLiteral("<h2>Page not found</h2><p>The help file has no page %1.</p>")
           .arg(url.path().toHtmlEscaped());
@@ -81,6 +84,11 @@ HelpViewer::HelpViewer() {
   contents_ = new QTreeWidget;
   contents_->setObjectName(QStringLiteral("HelpContents"));
   contents_->setHeaderHidden(true);
+  // Entries are shown whole: the column is as wide as its widest entry, and
+  // a narrow pane scrolls sideways rather than cutting names short.
+  contents_->setTextElideMode(Qt::ElideNone);
+  contents_->header()->setStretchLastSection(false);
+  contents_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   tabs_->addTab(contents_, QStringLiteral("Contents"));
 
   auto* index_page = new QWidget;
@@ -89,6 +97,7 @@ HelpViewer::HelpViewer() {
   index_filter_->setPlaceholderText(QStringLiteral("Type a keyword"));
   index_ = new QListWidget;
   index_->setObjectName(QStringLiteral("HelpIndex"));
+  index_->setTextElideMode(Qt::ElideNone);
   auto* index_layout = new QVBoxLayout(index_page);
   index_layout->addWidget(index_filter_);
   index_layout->addWidget(index_);
@@ -101,6 +110,7 @@ HelpViewer::HelpViewer() {
   auto* search_button = new QPushButton(QStringLiteral("List Topics"));
   results_ = new QListWidget;
   results_->setObjectName(QStringLiteral("HelpSearchResults"));
+  results_->setTextElideMode(Qt::ElideNone);
   auto* search_row = new QHBoxLayout;
   search_row->addWidget(search_box_);
   search_row->addWidget(search_button);
@@ -112,7 +122,8 @@ HelpViewer::HelpViewer() {
   view_ = new HelpPageView(this);
   view_->setObjectName(QStringLiteral("HelpPage"));
   view_->setOpenLinks(false);
-  auto* splitter = new QSplitter;
+  splitter_ = new QSplitter;
+  auto* splitter = splitter_;
   splitter->addWidget(tabs_);
   splitter->addWidget(view_);
   splitter->setStretchFactor(1, 1);
@@ -135,6 +146,7 @@ HelpViewer::HelpViewer() {
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(view_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(view_, &QTextBrowser::sourceChanged, this, &HelpViewer::MarkCurrentPage);
   connect(view_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
   // Links inside the help file open here; the others go to the desktop.
@@ -193,6 +205,17 @@ QUrl HelpViewer::PageUrl(const std::string& object_path) {
   return url;
 }
 
+void HelpViewer::SetDamageHandler(std::function<void()> handler) {
+  on_damage_ = handler;
+  view_->SetDamageHandler(std::move(handler));
+}
+
+bool HelpViewer::CheckDamage() {
+  if (!file_ || !file_->damaged()) return false;
+  if (on_damage_) on_damage_();
+  return true;
+}
+
 bool HelpViewer::Load(const std::string& help_file) {
   if (file_ && help_file == file_path_) return true;
   file_path_ = help_file;
@@ -203,7 +226,12 @@ bool HelpViewer::Load(const std::string& help_file) {
   index_->clear();
   results_->clear();
   std::string error;
-  file_ = help::ChmFile::Open(help_file, &error);
+  bool damaged = false;
+  file_ = help::ChmFile::Open(help_file, &error, &damaged);
+  if (!file_ && damaged && on_damage_) {
+    on_damage_();
+    return false;
+  }
   if (!file_) {
     ShowProblem(QStringLiteral("The help file %1 cannot be opened: %2")
                     .arg(FromUtf8(help_file).toHtmlEscaped(), FromUtf8(error).toHtmlEscaped()));
@@ -213,7 +241,8 @@ bool HelpViewer::Load(const std::string& help_file) {
   if (!file_->title().empty()) setWindowTitle(FromUtf8(file_->title()));
   FillContents();
   FillIndex();
-  return true;
+  FitNavigation();
+  return !CheckDamage();
 }
 
 void HelpViewer::FillContents() {
@@ -222,6 +251,37 @@ void HelpViewer::FillContents() {
     AddItems(nullptr, contents_, help::ParseSitemap(*html));
     contents_->expandAll();
   }
+}
+
+void HelpViewer::FitNavigation() {
+  // The pane takes the width of its widest entry, contents or index, and the
+  // window grows to keep the page as wide as before; up to a point, beyond
+  // which the pane scrolls sideways.
+  // (The tree's own answer counts each entry's indentation too.)
+  const QAbstractItemView* tree = contents_;
+  int widest = tree->sizeHintForColumn(0);
+  widest = std::max(widest, index_->sizeHintForColumn(0));
+  const int frame =
+      2 * contents_->frameWidth() + contents_->verticalScrollBar()->sizeHint().width();
+  const int pane = std::clamp(widest + frame + 24, 250, 480);
+  const int page = 610;
+  resize(std::max(width(), pane + page + splitter_->handleWidth()), height());
+  splitter_->setSizes({pane, page});
+}
+
+void HelpViewer::MarkCurrentPage(const QUrl& url) {
+  // The contents show where the reader is: the entry of the page shown is
+  // selected and scrolled into view, or none when the page has no entry.
+  const QString path = url.path();
+  for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+    if ((*it)->data(0, kPathRole).toString() == path) {
+      contents_->setCurrentItem(*it);
+      contents_->scrollToItem(*it);
+      return;
+    }
+  }
+  contents_->clearSelection();
+  contents_->setCurrentItem(nullptr);
 }
 
 void HelpViewer::FillIndex() {
@@ -236,6 +296,7 @@ void HelpViewer::RunSearch() {
   if (!file_) return;
   // The pages' text is read once, at the first search.
   if (!search_) search_ = std::make_unique<help::SearchIndex>(*file_);
+  if (CheckDamage()) return;
   const std::vector<help::SearchHit> hits = search_->Find(search_box_->text().toStdString());
   for (const help::SearchHit& hit : hits) {
     auto* item = new QListWidgetItem(FromUtf8(hit.title), results_);

@@ -12,16 +12,25 @@
 #include <cmath>
 
 #include "core/controls.h"
+#include "core/identity.h"
 #include "shell/help_routines.h"
 #include "shell/window_placement.h"
 #include "ui/about_window.h"
 #include "ui/form1_window.h"
-#include "ui/help_viewer.h"
+#include "ui/help_process.h"
 
 namespace quorvel::ui {
 
-QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+QtPlatform::QtPlatform() : help_viewers_(std::make_unique<QObject>()) {}
+
+QtPlatform::~QtPlatform() {
+  // Viewers still open end with the program, and nothing is said about them.
+  for (QProcess* viewer : help_viewers_->findChildren<QProcess*>()) {
+    viewer->disconnect();
+    viewer->kill();
+    viewer->waitForFinished(1000);
+  }
+}
 
 void QtPlatform::SetMainWindow(Form1Window* window) { window_ = window; }
 
@@ -140,15 +149,56 @@ void QtPlatform::MoveMainWindow(Position position) {
   window_->move(placed.x, placed.y);
 }
 
-// Our own viewer stands in for the system's HTML help viewer. It reports a
-// missing file or page in its own window; nothing comes back here.
+// Our own viewer stands in for the system's HTML help viewer. It runs in a
+// process of its own and reports a missing file or page in its own window;
+// only when it finds the file damaged, or dies on it, does the calculator
+// say anything. Each request starts one viewer.
 void QtPlatform::HtmlHelp(const std::string& help_file, int command, const std::string& topic) {
-  if (!help_) help_ = std::make_unique<HelpViewer>();
+  QStringList arguments = help_arguments_;
+  if (help_program_.isEmpty()) arguments = {QString::fromLatin1(kHelpViewerSwitch)};
+  arguments << QString::fromStdString(help_file);
   if (command == shell::kHelpDisplayContents) {
-    help_->ShowContents(help_file);
+    arguments << QString::fromLatin1(kHelpContentsRequest);
   } else {
-    help_->ShowTopic(help_file, topic);
+    arguments << QString::fromLatin1(kHelpTopicRequest) << QString::fromStdString(topic);
   }
+  auto* viewer = new QProcess(help_viewers_.get());
+  viewer->setProgram(help_program_.isEmpty() ? QCoreApplication::applicationFilePath()
+                                             : help_program_);
+  viewer->setArguments(arguments);
+  viewer->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(viewer, &QProcess::finished, help_viewers_.get(),
+                   [this, viewer](int exit_code, QProcess::ExitStatus status) {
+                     viewer->deleteLater();
+                     // A viewer ends with 0 when its window closes. Any
+                     // other end but a misused switch means it failed on
+                     // the file: a signal, our code for a damaged file, or a
+                     // sanitizer's exit code in an instrumented build.
+                     const bool failed = status == QProcess::CrashExit ||
+                                         (exit_code != 0 && exit_code != kHelpUsageExitCode);
+                     if (failed) {
+                       ShowMessage(kHelpDamagedMessage, kAppTitle);
+                     }
+                   });
+  // A viewer that cannot start is ignored, as help errors are.
+  QObject::connect(viewer, &QProcess::errorOccurred, help_viewers_.get(),
+                   [viewer](QProcess::ProcessError error) {
+                     if (error == QProcess::FailedToStart) viewer->deleteLater();
+                   });
+  viewer->start();
+}
+
+void QtPlatform::SetHelpViewerProgram(const QString& program,
+                                      const QStringList& leading_arguments) {
+  help_program_ = program;
+  help_arguments_ = leading_arguments;
+}
+
+bool QtPlatform::HelpViewerRunning() const {
+  for (const QProcess* viewer : help_viewers_->findChildren<QProcess*>()) {
+    if (viewer->state() != QProcess::NotRunning) return true;
+  }
+  return false;
 }
 
 void QtPlatform::ShowAbout() {

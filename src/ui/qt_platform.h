@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -13,7 +14,6 @@ namespace quorvel::ui {
 
 class AboutWindow;
 class Form1Window;
-class HelpViewer;
 
 class QtPlatform : public Platform {
  public:
@@ -44,14 +44,23 @@ class QtPlatform : public Platform {
   std::optional<std::string> FindProgram(const std::string& name) override;
   bool StartProgram(const std::string& path) override;
 
+  // The help viewer is this program with the viewer's switch, unless another
+  // program (one that runs the same viewer) is named here.
+  void SetHelpViewerProgram(const QString& program, const QStringList& leading_arguments);
+  // Whether a viewer this platform started is still running.
+  bool HelpViewerRunning() const;
+
  private:
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
   std::unique_ptr<AboutWindow> about_;
-  std::unique_ptr<HelpViewer> help_;
   // Long work: timed from its start; the dialog once it takes a while.
   QElapsedTimer work_clock_;
   std::unique_ptr<QProgressDialog> progress_;
+  // The viewers' processes are its children, watched until they end.
+  std::unique_ptr<QObject> help_viewers_;
+  QString help_program_;
+  QStringList help_arguments_;
 };
 
 }  // namespace quorvel::ui

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,18 +93,22 @@ TEST(ChmFileOpen, RefusesWhatIsNoHelpFile) {
   const struct {
     const char* what;
     fs::path path;
+    bool missing;
   } cases[] = {
-      {"missing", fs::path(::testing::TempDir()) / "absent.chm"},
-      {"a folder", fs::path(::testing::TempDir())},
-      {"empty", WriteTemp("empty.chm", "")},
-      {"text", WriteTemp("text.chm", "<html>not compiled</html>\n")},
-      {"header only", WriteTemp("head.chm", real.substr(0, 100))},
-      {"bad signature", WriteTemp("signature.chm", bad_signature)},
+      {"missing", fs::path(::testing::TempDir()) / "absent.chm", true},
+      {"a folder", fs::path(::testing::TempDir()), true},
+      {"empty", WriteTemp("empty.chm", ""), false},
+      {"text", WriteTemp("text.chm", "<html>not compiled</html>\n"), false},
+      {"header only", WriteTemp("head.chm", real.substr(0, 100)), false},
+      {"bad signature", WriteTemp("signature.chm", bad_signature), false},
   };
   for (const auto& c : cases) {
     std::string error;
-    EXPECT_FALSE(ChmFile::Open(c.path.string(), &error)) << c.what;
+    bool damaged = false;
+    EXPECT_FALSE(ChmFile::Open(c.path.string(), &error, &damaged)) << c.what;
     EXPECT_NE(error.find(c.path.string()), std::string::npos) << c.what << ": " << error;
+    // Only a file that is there can be damaged.
+    EXPECT_EQ(damaged, !c.missing) << c.what;
   }
 }
 
@@ -118,6 +123,78 @@ TEST(ChmFileOpen, RefusesAFileCutShort) {
     EXPECT_FALSE(ChmFile::Open(path.string(), &error)) << length;
     EXPECT_NE(error.find("damaged"), std::string::npos) << length << ": " << error;
   }
+}
+
+// Little-endian numbers written over the bytes of a help file.
+void Put(std::string& bytes, std::size_t at, std::uint64_t value, int size) {
+  for (int i = 0; i < size; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+}
+
+TEST(ChmFileOpen, RefusesTheDamagedFilesThatOnceCrashedTheLibrary) {
+  // Damaged compression control data (a window of no size, one chmlib cannot
+  // decode with) and a reset table whose block overruns chmlib's buffer.
+  for (const char* name : {"divide-by-zero.chm", "bad-pointer.chm", "search-overflow.chm"}) {
+    const std::string path = std::string(QUORVEL_DAMAGED_HELP_DIR) + "/" + name;
+    ASSERT_TRUE(fs::is_regular_file(path)) << path;
+    std::string error;
+    bool damaged = false;
+    EXPECT_FALSE(ChmFile::Open(path, &error, &damaged)) << name;
+    EXPECT_TRUE(damaged) << name;
+    EXPECT_NE(error.find("is damaged"), std::string::npos) << name << ": " << error;
+  }
+}
+
+TEST(ChmFileOpen, ChecksEveryNumberOfTheLayoutAgainstTheFile) {
+  const std::string real = Slurp(QUORVEL_HELP_FILE);
+  ASSERT_EQ(real.substr(0, 4), "ITSF");
+  const std::size_t directory = static_cast<std::size_t>(real[0x48] & 0xFF) |
+                                static_cast<std::size_t>(real[0x49] & 0xFF) << 8;
+  ASSERT_EQ(real.substr(directory, 4), "ITSP");
+  const std::size_t listing = directory + 0x54;
+  ASSERT_EQ(real.substr(listing, 4), "PMGL");
+  const std::size_t control = real.find("LZXC") - 4;
+  ASSERT_LT(control, real.size());
+  const struct {
+    const char* what;
+    std::size_t at;
+    std::uint64_t value;
+    int size;
+  } cases[] = {
+      {"header version", 0x04, 9, 4},
+      {"header length", 0x08, 0x10, 4},
+      {"directory beyond the end", 0x48, 1u << 30, 8},
+      {"directory longer than the file", 0x50, ~0ull, 8},
+      {"contents beyond the end", 0x58, 1u << 30, 8},
+      {"directory header length", directory + 0x08, 0x7FFFFFFF, 4},
+      {"chunk size zero", directory + 0x10, 0, 4},
+      {"chunk size huge", directory + 0x10, 0x7FFFFFFF, 4},
+      {"listing head outside", directory + 0x20, 7, 4},
+      {"index root outside", directory + 0x1C, 7, 4},
+      {"more chunks than the file", directory + 0x2C, 1000, 4},
+      {"chunk signature", listing, 0x58585858, 4},
+      {"free space larger than the chunk", listing + 0x04, 0x2000, 4},
+      {"next chunk outside", listing + 0x10, 5, 4},
+      {"a name running off the chunk", listing + 0x14, 0x7F, 1},
+      {"window size zero", control + 0x10, 0, 4},
+      {"window size not a power of two", control + 0x10, 3, 4},
+      {"window size too large", control + 0x10, 1024, 4},
+      {"reset interval zero", control + 0x0C, 0, 4},
+      {"windows per reset zero", control + 0x14, 0, 4},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = real;
+    Put(bytes, c.at, c.value, c.size);
+    const fs::path path = WriteTemp("layout.chm", bytes);
+    std::string error;
+    bool damaged = false;
+    EXPECT_FALSE(ChmFile::Open(path.string(), &error, &damaged)) << c.what;
+    EXPECT_TRUE(damaged) << c.what << ": " << error;
+  }
+  // The same bytes unchanged open.
+  bool damaged = true;
+  EXPECT_TRUE(ChmFile::Open(WriteTemp("layout.chm", real).string(), nullptr, &damaged));
+  EXPECT_FALSE(damaged);
 }
 
 TEST(ResolveLink, FollowsLinksInsideTheFile) {

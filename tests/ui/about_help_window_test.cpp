@@ -1,12 +1,17 @@
 // The About window and the help viewer.
 
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "ui/help_process.h"
 #include "ui/help_viewer.h"
 #include "window_fixture.h"
 
@@ -25,10 +30,46 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
     if (!widget) qFatal("no widget %s", name);
     return widget;
   }
-  QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
+  QAction* Action(const char* name) {
+    auto* action = window->findChild<QAction*>(name);
+    if (!action) qFatal("no action %s", name);
+    return action;
+  }
+
+  // Starting a program and reading a help file take a moment on a busy
+  // machine; this only bounds a wait that normally ends far sooner.
+  static constexpr int kViewerTimeout = 60000;
+  QTemporaryDir report_dir_;
+
+  // The viewers this test starts are the program's viewer with a scripted user.
+  void UseDriver() {
+    platform->SetHelpViewerProgram(QStringLiteral(QUORVEL_HELP_VIEWER_DRIVER), {});
+    qputenv("QUORVEL_HELP_REPORT", ReportPath().toLocal8Bit());
+  }
+  QString ReportPath() { return report_dir_.filePath(QStringLiteral("report")); }
+  // Waits for the viewer to end and returns what it showed.
+  QMap<QString, QString> WaitForViewer() {
+    QMap<QString, QString> shown;
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!platform->HelpViewerRunning(), kViewerTimeout); }();
+    QCoreApplication::processEvents();
+    QFile report(ReportPath());
+    if (report.open(QIODevice::ReadOnly)) {
+      for (const QString& line : QString::fromUtf8(report.readAll()).split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0) shown.insert(line.left(equals), line.mid(equals + 1));
+      }
+      report.remove();
+    }
+    return shown;
+  }
 
  private slots:
-  void init() { Open(); }
+  void init() {
+    Open();
+    for (const char* name : {"QUORVEL_HELP_SEARCH", "QUORVEL_HELP_DIE", "QUORVEL_HELP_REPORT"}) {
+      qunsetenv(name);
+    }
+  }
   void cleanup() { Close(); }
 
   void aboutHoldsTheMainWindowUntilItCloses() {
@@ -73,24 +114,115 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
   }
 
   void readSlaOpensTheLicenceInTheViewer() {
+    UseDriver();
     Action("MenuAbout")->trigger();
     QTest::mouseClick(In<QPushButton>(TopLevel("frmAbout"), "CmdSLA"), Qt::LeftButton);
-    QWidget* viewer = TopLevel("HelpViewer");
-    QVERIFY(viewer && viewer->isVisible());
-    auto* page = In<QTextBrowser>(viewer, "HelpPage");
-    QCOMPARE(page->source().path(), QStringLiteral("/html Docs/License Agreement.htm"));
-    QVERIFY(page->toPlainText().contains(QStringLiteral("MIT License")));
+    const QMap<QString, QString> shown = WaitForViewer();
+    QCOMPARE(shown.value("page"), QStringLiteral("/html Docs/License Agreement.htm"));
+    QVERIFY(platform->messages.empty());
     TopLevel("frmAbout")->close();
-    viewer->close();
   }
 
-  void helpTopicsOpensTheContentsAndFollowsLinks() {
+  void helpTopicsRunsTheViewerInAProcessOfItsOwn() {
+    UseDriver();
     Action("MenuHelpTopics")->trigger();
-    QWidget* viewer = TopLevel("HelpViewer");
-    QVERIFY(viewer && viewer->isVisible());
-    QVERIFY(In<QTreeWidget>(viewer, "HelpContents")->topLevelItemCount() > 5);
-    QVERIFY(In<QListWidget>(viewer, "HelpIndex")->count() > 10);
-    auto* page = In<QTextBrowser>(viewer, "HelpPage");
+    const QMap<QString, QString> shown = WaitForViewer();
+    QCOMPARE(shown.value("title"), QStringLiteral("Quorvel Calculator Help"));
+    QCOMPARE(shown.value("page"), QStringLiteral("/html Docs/Welcome.htm"));
+    QVERIFY(shown.value("contents").toInt() > 5);
+    QVERIFY(shown.value("index").toInt() > 10);
+    QVERIFY(!TopLevel("HelpViewer"));
+    QVERIFY(platform->messages.empty());
+    // The toolbar's Help button and a second request each start a viewer.
+    Action("Toolbar1Help")->trigger();
+    QCOMPARE(WaitForViewer().value("page"), QStringLiteral("/html Docs/Welcome.htm"));
+    QVERIFY(platform->messages.empty());
+  }
+
+  void theProgramItselfIsTheViewerWithASwitch() {
+    // The real program on a damaged file: it ends as a viewer that found the
+    // file damaged, and the calculator says so once.
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(QUORVEL_DAMAGED_HELP_DIR "/divide-by-zero.chm",
+                        dir.filePath(QStringLiteral("CalcHelp.chm"))));
+    platform->program_directory = dir.path().toStdString();
+    platform->SetHelpViewerProgram(QStringLiteral(QUORVEL_PROGRAM_DIR "/quorvel-calculator"),
+                                   {QString::fromLatin1(quorvel::ui::kHelpViewerSwitch)});
+    Action("MenuHelpTopics")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!platform->HelpViewerRunning(), kViewerTimeout);
+    QCOMPARE(platform->messages.size(), std::size_t{1});
+    QCOMPARE(platform->messages[0].text, std::string(quorvel::ui::kHelpDamagedMessage));
+  }
+
+  void aDamagedHelpFileLeavesTheCalculatorAsItWas_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("how");
+    for (const char* file : {"divide-by-zero.chm", "bad-pointer.chm", "search-overflow.chm"}) {
+      for (const char* how : {"Help Topics", "Help button", "Read SLA", "Search"}) {
+        QTest::addRow("%s, %s", file, how) << QString::fromLatin1(file) << QString::fromLatin1(how);
+      }
+    }
+    // A viewer that dies, whatever of.
+    QTest::addRow("the viewer dies") << QStringLiteral("CalcHelp.chm") << QStringLiteral("die");
+  }
+  void aDamagedHelpFileLeavesTheCalculatorAsItWas() {
+    QFETCH(QString, file);
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    const QString source = file == QLatin1String("CalcHelp.chm")
+                               ? QStringLiteral(QUORVEL_PROGRAM_DIR "/CalcHelp.chm")
+                               : QStringLiteral(QUORVEL_DAMAGED_HELP_DIR "/") + file;
+    QVERIFY(QFile::copy(source, dir.filePath(QStringLiteral("CalcHelp.chm"))));
+    platform->program_directory = dir.path().toStdString();
+    UseDriver();
+    if (how == QLatin1String("Search")) qputenv("QUORVEL_HELP_SEARCH", "rate");
+    if (how == QLatin1String("die")) qputenv("QUORVEL_HELP_DIE", "1");
+
+    // 7 in memory, and 42 + 5 pending.
+    Click("Num7Command NumMCommand Num4Command Num2Command NumPlusCommand Num5Command");
+    const QString display = Text("Text1");
+    const QStringList labels = {Caption("Label1"), Caption("Label2"), Caption("Label3")};
+
+    if (how == QLatin1String("Read SLA")) {
+      Action("MenuAbout")->trigger();
+      QTest::mouseClick(In<QPushButton>(TopLevel("frmAbout"), "CmdSLA"), Qt::LeftButton);
+    } else if (how == QLatin1String("Help button")) {
+      Action("Toolbar1Help")->trigger();
+    } else {
+      Action("MenuHelpTopics")->trigger();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!platform->HelpViewerRunning(), kViewerTimeout);
+    QCoreApplication::processEvents();
+    QCOMPARE(platform->messages.size(), std::size_t{1});
+    QCOMPARE(platform->messages[0].text, std::string(quorvel::ui::kHelpDamagedMessage));
+    QCOMPARE(platform->messages[0].title, std::string("Quorvel Calculator"));
+    if (QWidget* about = TopLevel("frmAbout")) about->close();
+
+    QVERIFY(window->isVisible());
+    QCOMPARE(Text("Text1"), display);
+    QCOMPARE((QStringList{Caption("Label1"), Caption("Label2"), Caption("Label3")}), labels);
+    Click("NumEqCommand");
+    QCOMPARE(Text("Text1"), QStringLiteral("47"));
+    Click("NumMRCommand");
+    QCOMPARE(Text("Text1"), QStringLiteral("7"));
+    QCOMPARE(platform->messages.size(), std::size_t{1});
+  }
+
+  void theUndamagedFileStillSearches() {
+    UseDriver();
+    qputenv("QUORVEL_HELP_SEARCH", "rate");
+    Action("MenuHelpTopics")->trigger();
+    const QMap<QString, QString> shown = WaitForViewer();
+    QVERIFY(shown.value("results").toInt() > 3);
+    QVERIFY(platform->messages.empty());
+  }
+
+  void theViewerFollowsLinksInsideTheFile() {
+    quorvel::ui::HelpViewer viewer;
+    viewer.ShowContents(QUORVEL_PROGRAM_DIR "/CalcHelp.chm");
+    QVERIFY(In<QTreeWidget>(&viewer, "HelpContents")->topLevelItemCount() > 5);
+    QVERIFY(In<QListWidget>(&viewer, "HelpIndex")->count() > 10);
+    auto* page = In<QTextBrowser>(&viewer, "HelpPage");
     QCOMPARE(page->source().path(), QStringLiteral("/html Docs/Welcome.htm"));
     // A link of the page, as a click on it would follow it.
     page->setSource(page->source().resolved(QUrl(QStringLiteral("PMT%20Function.htm"))));
@@ -106,14 +238,72 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
     const QVariant css = page->loadResource(
         QTextDocument::StyleSheetResource, quorvel::ui::HelpViewer::PageUrl("/html Docs/calc.css"));
     QVERIFY(!css.toString().isEmpty());
-    // Asked again, the same viewer comes back.
-    Action("MenuHelpTopics")->trigger();
-    int viewers = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (top->objectName() == QLatin1String("HelpViewer")) ++viewers;
+    viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/License Agreement.htm");
+    QVERIFY(page->toPlainText().contains(QStringLiteral("MIT License")));
+  }
+
+  void contentsAndIndexEntriesAreShownWhole() {
+    quorvel::ui::HelpViewer viewer;
+    viewer.ShowContents(QUORVEL_PROGRAM_DIR "/CalcHelp.chm");
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    auto* contents = In<QTreeWidget>(&viewer, "HelpContents");
+    auto* index = In<QListWidget>(&viewer, "HelpIndex");
+    const QFontMetrics metrics(contents->font());
+    int checked = 0;
+    for (QTreeWidgetItemIterator it(contents); *it; ++it, ++checked) {
+      const QRect cell = contents->visualItemRect(*it);
+      QVERIFY2(
+          cell.left() + metrics.horizontalAdvance((*it)->text(0)) <= contents->viewport()->width(),
+          qPrintable((*it)->text(0)));
     }
-    QCOMPARE(viewers, 1);
-    viewer->close();
+    QVERIFY(checked > 20);
+    In<QTabWidget>(&viewer, "HelpTabs")->setCurrentWidget(index->parentWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    for (int i = 0; i < index->count(); ++i) {
+      QVERIFY2(index->visualItemRect(index->item(i)).left() +
+                       metrics.horizontalAdvance(index->item(i)->text()) <=
+                   index->viewport()->width(),
+               qPrintable(index->item(i)->text()));
+    }
+  }
+
+  void theContentsMarkThePageShown() {
+    quorvel::ui::HelpViewer viewer;
+    viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/PMT Function.htm");
+    auto* contents = In<QTreeWidget>(&viewer, "HelpContents");
+    auto marked = [&] {
+      const QList<QTreeWidgetItem*> selected = contents->selectedItems();
+      return selected.size() == 1 ? selected[0]->data(0, Qt::UserRole).toString() : QString();
+    };
+    QCOMPARE(marked(), QStringLiteral("/html Docs/PMT Function.htm"));
+    auto* page = In<QTextBrowser>(&viewer, "HelpPage");
+    // A link followed, and back again.
+    page->setSource(page->source().resolved(QUrl(QStringLiteral("Memory.htm"))));
+    QCOMPARE(marked(), QStringLiteral("/html Docs/Memory.htm"));
+    page->backward();
+    QCOMPARE(marked(), QStringLiteral("/html Docs/PMT Function.htm"));
+    // A page that is not in the contents marks nothing.
+    viewer.ShowTopic(QUORVEL_PROGRAM_DIR "/CalcHelp.chm", "/html Docs/No Such Page.htm");
+    QCOMPARE(marked(), QString());
+  }
+
+  void theViewerHandsOnADamagedFile() {
+    for (const char* file : {"divide-by-zero.chm", "bad-pointer.chm", "search-overflow.chm"}) {
+      const std::string path = std::string(QUORVEL_DAMAGED_HELP_DIR "/") + file;
+      int damaged = 0;
+      quorvel::ui::HelpViewer viewer;
+      viewer.SetDamageHandler([&] { ++damaged; });
+      viewer.ShowContents(path);
+      QCOMPARE(damaged, 1);
+      // Without a handler it says so in its page view.
+      quorvel::ui::HelpViewer plain;
+      plain.ShowContents(path);
+      QVERIFY(In<QTextBrowser>(&plain, "HelpPage")
+                  ->toPlainText()
+                  .contains(QStringLiteral("Help is not available")));
+      plain.close();
+      viewer.close();
+    }
   }
 
   void searchFindsPagesByTheirText() {
@@ -142,11 +332,14 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
     QVERIFY(page->toPlainText().contains(QStringLiteral("M+")));
   }
 
-  void theCalculatorKeepsItsStateWhenHelpFails() {
+  void aMissingHelpFileIsTheViewersBusiness() {
+    UseDriver();
     Click("Num4Command Num2Command");
-    model->platform.HtmlHelp("/nonexistent/CalcHelp.chm", 1, "");
+    platform->program_directory = "/nonexistent";
+    Action("MenuHelpTopics")->trigger();
+    WaitForViewer();
     QCOMPARE(Text("Text1"), QStringLiteral("42"));
-    TopLevel("HelpViewer")->close();
+    QVERIFY(platform->messages.empty());
   }
 };
 

@@ -2,9 +2,13 @@
 
 #include <chm_lib.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
+#include "shell/help/chm_layout.h"
 #include "shell/help/html_scan.h"
 
 namespace quorvel::help {
@@ -13,6 +17,8 @@ namespace {
 // No object of a help file comes near this; a larger length means a damaged
 // directory, and we would rather refuse it than try to allocate it.
 constexpr LONGUINT64 kMaxObjectSize = 64u << 20;
+// Nor does a whole help file; it is read into memory once to be checked.
+constexpr std::uintmax_t kMaxFileSize = 256u << 20;
 
 std::string WithLeadingSlash(std::string_view path) {
   std::string out;
@@ -36,19 +42,6 @@ int CollectPath(chmFile*, chmUnitInfo* info, void* context) {
   std::string_view path(info->path);
   if ((info->flags & CHM_ENUMERATE_FILES) != 0 && !IsCompilerObject(path)) {
     paths->emplace_back(path);
-  }
-  return CHM_ENUMERATOR_CONTINUE;
-}
-
-// Whether the last byte of every object stored uncompressed can be read. The
-// compressed section is one of them, so this finds a file cut short: chmlib
-// itself would hand out zeros for the missing part of a compressed object.
-int CheckStoredEnd(chmFile* handle, chmUnitInfo* info, void* context) {
-  if (info->space != CHM_UNCOMPRESSED || info->length == 0) return CHM_ENUMERATOR_CONTINUE;
-  unsigned char last;
-  if (chm_retrieve_object(handle, info, &last, info->length - 1, 1) != 1) {
-    *static_cast<bool*>(context) = false;
-    return CHM_ENUMERATOR_SUCCESS;  // stop here
   }
   return CHM_ENUMERATOR_CONTINUE;
 }
@@ -83,22 +76,35 @@ ChmFile::ChmFile(ChmFile&&) noexcept = default;
 ChmFile& ChmFile::operator=(ChmFile&&) noexcept = default;
 ChmFile::~ChmFile() = default;
 
-std::optional<ChmFile> ChmFile::Open(const std::string& file_path, std::string* error) {
-  auto fail = [&](const std::string& why) -> std::optional<ChmFile> {
+std::optional<ChmFile> ChmFile::Open(const std::string& file_path, std::string* error,
+                                     bool* damaged) {
+  if (damaged != nullptr) *damaged = false;
+  auto fail = [&](const std::string& why, bool is_damaged) -> std::optional<ChmFile> {
     if (error != nullptr) *error = why;
+    if (damaged != nullptr) *damaged = is_damaged;
     return std::nullopt;
   };
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file_path, ec)) {
-    return fail("There is no help file at " + file_path + ".");
+    return fail("There is no help file at " + file_path + ".", false);
   }
+  // chmlib believes every number the file holds; ours are checked first.
+  const std::uintmax_t size = std::filesystem::file_size(file_path, ec);
+  if (ec || size > kMaxFileSize) {
+    return fail(file_path + " is not a help file that can be read.", true);
+  }
+  std::ifstream in(file_path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!in && !in.eof()) return fail(file_path + " cannot be read.", false);
+  const std::string problem = FindLayoutProblem(bytes);
+  if (!problem.empty()) return fail(file_path + " is damaged: " + problem + ".", true);
+
   chmFile* handle = chm_open(file_path.c_str());
-  if (handle == nullptr) return fail(file_path + " is not a help file that can be read.");
+  if (handle == nullptr) return fail(file_path + " is not a help file that can be read.", true);
   ChmFile file(handle);
-  bool complete = true;
-  chm_enumerate(handle, CHM_ENUMERATE_ALL, CheckStoredEnd, &complete);
-  if (!complete) return fail(file_path + " is damaged: it ends before its contents do.");
-  if (!file.ReadSystem()) return fail(file_path + " is damaged: its directory cannot be read.");
+  if (!file.ReadSystem()) {
+    return fail(file_path + " is damaged: its directory cannot be read.", true);
+  }
   return file;
 }
 
@@ -165,14 +171,20 @@ bool ChmFile::Resolve(std::string_view object_path, chmUnitInfo& info) const {
 std::optional<std::string> ChmFile::Read(std::string_view object_path) const {
   chmUnitInfo info;
   if (!Resolve(object_path, info)) return std::nullopt;
-  if (info.length > kMaxObjectSize) return std::nullopt;
+  if (info.length > kMaxObjectSize) {
+    damaged_ = true;
+    return std::nullopt;
+  }
   std::string data(static_cast<std::size_t>(info.length), '\0');
   if (info.length == 0) return data;
   const LONGINT64 got =
       chm_retrieve_object(handle_.get(), &info, reinterpret_cast<unsigned char*>(data.data()), 0,
                           static_cast<LONGINT64>(info.length));
   // A damaged file may give fewer bytes than its directory promises.
-  if (got != static_cast<LONGINT64>(info.length)) return std::nullopt;
+  if (got != static_cast<LONGINT64>(info.length)) {
+    damaged_ = true;
+    return std::nullopt;
+  }
   return data;
 }
 

@@ -21,8 +21,9 @@ namespace quorvel::help {
 class ChmFile {
  public:
   // Opens the help file at `file_path`. On failure `error`, when given,
-  // says why.
-  static std::optional<ChmFile> Open(const std::string& file_path, std::string* error = nullptr);
+  // says why, and `damaged` whether there is a file but a damaged one.
+  static std::optional<ChmFile> Open(const std::string& file_path, std::string* error = nullptr,
+                                     bool* damaged = nullptr);
 
   ChmFile(ChmFile&&) noexcept;
   ChmFile& operator=(ChmFile&&) noexcept;
@@ -35,6 +36,11 @@ class ChmFile {
   // The whole object at `object_path`; no value when there is none or it
   // cannot be read in full (a damaged or truncated file).
   std::optional<std::string> Read(std::string_view object_path) const;
+
+  // Whether a Read so far met an object that the directory lists but that
+  // cannot be read in full: the file is damaged where the checks at opening
+  // could not see.
+  bool damaged() const { return damaged_; }
 
   // The paths of the files the author put in, in the order the file keeps
   // them; the compiler's own objects ("/#SYSTEM", "/$FIftiMain" ...) and the
@@ -61,6 +67,7 @@ class ChmFile {
   std::string contents_file_;
   std::string index_file_;
   std::string default_topic_;
+  mutable bool damaged_ = false;
 };
 
 // The object that a link `href` on the page `from_object` leads to, as an

@@ -5,8 +5,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/vector_icons.h"
 
@@ -27,8 +29,8 @@ QString Link(const std::string& target, const std::string& caption) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed)
-    : QDialog(nullptr), about_(main), main_changed_(std::move(main_changed)) {
+AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner)
+    : QDialog(nullptr), about_(main), main_changed_(std::move(main_changed)), owner_(owner) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowIcon(VectorIcon(Picture::Logo));
   auto* logo = Named(PictureView(Picture::Logo, 64, this), "picIcon");
@@ -109,8 +111,23 @@ void AboutWindow::Open() {
     ok_->setText(QString::fromStdString(about_.cmdOK));
     sys_info_->setText(QString::fromStdString(about_.cmdSysInfo));
     sla_->setText(QString::fromStdString(about_.CmdSLA));
+    // The designed size, neither larger nor smaller: the height its texts
+    // take at the fixed width.
+    QLayout* box = layout();
+    setFixedHeight(box->hasHeightForWidth() ? box->totalHeightForWidth(width())
+                                            : box->totalSizeHint().height());
     main_changed_();
   }
+  // Owned by the main window, not its child: the main window is disabled
+  // while About is open, and a child would be disabled with it. The window
+  // manager keeps an owned window above its owner, so a click on the
+  // greyed-out main window cannot bury About.
+  if (owner_) {
+    winId();
+    owner_->winId();
+    windowHandle()->setTransientParent(owner_->windowHandle());
+  }
+  ok_->setFocus(Qt::OtherFocusReason);
   show();
   raise();
   activateWindow();

@@ -3,6 +3,7 @@
 // buttons; the main window is disabled while it is open.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 #include "shell/about_form.h"
@@ -15,7 +16,8 @@ namespace quorvel::ui {
 class AboutWindow : public QDialog {
  public:
   // `main_changed` runs after the model changed the main window's state.
-  AboutWindow(Form1& main, std::function<void()> main_changed);
+  // The window stays above `owner` while it is open, as its dialog.
+  AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner);
 
   // Loads the window's texts (and disables the main window), then shows it.
   void Open();
@@ -29,6 +31,7 @@ class AboutWindow : public QDialog {
 
   shell::AboutForm about_;
   std::function<void()> main_changed_;
+  QPointer<QWidget> owner_;
   QLabel* title_;
   QLabel* version_;
   QLabel* description_;

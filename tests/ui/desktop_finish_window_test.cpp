@@ -5,10 +5,12 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include "ui/face_button.h"
+#include "ui/frame_placement.h"
 #include "ui/status_label.h"
 #include "window_fixture.h"
 
@@ -53,6 +55,27 @@ class DesktopFinishWindowTest : public QObject, public quorvel::testing::WindowF
  private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
+
+  void theTitleBarRuleMeasuresTheFrame() {
+    // Only a window whose whole title bar, as high as the frame's top edge,
+    // lies off every screen is moved.
+    const int title = window->geometry().top() - window->frameGeometry().top();
+    QVERIFY2(title > 0, "the offscreen platform gives the window a frame");
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const struct {
+      QPoint asked, placed;
+    } cases[] = {
+        {{100, 50}, {100, 50}},
+        {{100, screen.top()}, {100, screen.top()}},
+        {{100, screen.top() - title + 1}, {100, screen.top() - title + 1}},
+        {{100, screen.top() - title}, {100, screen.top()}},
+        {{100, screen.top() - 400}, {100, screen.top()}},
+        {{-5000, 50}, {screen.left(), 50}},
+    };
+    for (const auto& c : cases) {
+      QCOMPARE(quorvel::ui::FramePositionWithTitleBarOnScreen(*window, c.asked), c.placed);
+    }
+  }
 
   void aboutIsOwnedByTheMainWindowAndKeepsItsSize() {
     OpenAbout();

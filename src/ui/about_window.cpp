@@ -30,7 +30,7 @@ QString Link(const std::string& target, const std::string& caption) {
 }  // namespace
 
 AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner)
-    : QDialog(nullptr), about_(main), main_changed_(std::move(main_changed)), owner_(owner) {
+    : QDialog(owner), about_(main), main_changed_(std::move(main_changed)) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowIcon(VectorIcon(Picture::Logo));
   auto* logo = Named(PictureView(Picture::Logo, 64, this), "picIcon");
@@ -117,15 +117,10 @@ void AboutWindow::Open() {
     setFixedHeight(box->hasHeightForWidth() ? box->totalHeightForWidth(width())
                                             : box->totalSizeHint().height());
     main_changed_();
-  }
-  // Owned by the main window, not its child: the main window is disabled
-  // while About is open, and a child would be disabled with it. The window
-  // manager keeps an owned window above its owner, so a click on the
-  // greyed-out main window cannot bury About.
-  if (owner_) {
-    winId();
-    owner_->winId();
-    windowHandle()->setTransientParent(owner_->windowHandle());
+    // The main window owns About, so the window manager keeps About above
+    // it; disabling the main window disabled its windows too, and a window
+    // may take input again on its own.
+    setEnabled(true);
   }
   ok_->setFocus(Qt::OtherFocusReason);
   show();

@@ -3,7 +3,6 @@
 // buttons; the main window is disabled while it is open.
 
 #include <QDialog>
-#include <QPointer>
 #include <functional>
 
 #include "shell/about_form.h"
@@ -16,7 +15,8 @@ namespace quorvel::ui {
 class AboutWindow : public QDialog {
  public:
   // `main_changed` runs after the model changed the main window's state.
-  // The window stays above `owner` while it is open, as its dialog.
+  // The window stays above `owner` while it is open, as its dialog; the
+  // owner deletes it.
   AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner);
 
   // Loads the window's texts (and disables the main window), then shows it.
@@ -31,7 +31,6 @@ class AboutWindow : public QDialog {
 
   shell::AboutForm about_;
   std::function<void()> main_changed_;
-  QPointer<QWidget> owner_;
   QLabel* title_;
   QLabel* version_;
   QLabel* description_;

@@ -27,16 +27,11 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title) 
   if (window_) window_->Mirror();
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::Ok,
-                  MessageOwner());
+  // A message belongs to the window the user is working in: About while it
+  // is open (its System Info button asks), the main window otherwise.
+  QWidget* owner = about_ && about_->isVisible() ? static_cast<QWidget*>(about_) : window_;
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::Ok, owner);
   box.exec();
-}
-
-// A message belongs to the window the user is working in: About while it is
-// open (its System Info button asks), the main window otherwise.
-QWidget* QtPlatform::MessageOwner() const {
-  if (about_ && about_->isVisible()) return about_.get();
-  return window_;
 }
 
 void QtPlatform::DoEvents() {
@@ -112,7 +107,7 @@ void QtPlatform::HtmlHelp(const std::string& help_file, int command, const std::
 void QtPlatform::ShowAbout() {
   if (!window_) return;
   if (!about_) {
-    about_ = std::make_unique<AboutWindow>(
+    about_ = new AboutWindow(
         window_->model(),
         [this] {
           if (window_) window_->Mirror();

@@ -40,14 +40,10 @@ class QtPlatform : public Platform {
   std::optional<std::string> FindProgram(const std::string& name) override;
   bool StartProgram(const std::string& path) override;
 
- protected:
-  // The window that a message box opens over.
-  QWidget* MessageOwner() const;
-
  private:
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
-  std::unique_ptr<AboutWindow> about_;
+  QPointer<AboutWindow> about_;  // the main window's
   std::unique_ptr<HelpViewer> help_;
 };
 

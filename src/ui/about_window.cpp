@@ -5,8 +5,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/vector_icons.h"
 
@@ -27,8 +29,8 @@ QString Link(const std::string& target, const std::string& caption) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed)
-    : QDialog(nullptr), about_(main), main_changed_(std::move(main_changed)) {
+AboutWindow::AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner)
+    : QDialog(owner), about_(main), main_changed_(std::move(main_changed)) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowIcon(VectorIcon(Picture::Logo));
   auto* logo = Named(PictureView(Picture::Logo, 64, this), "picIcon");
@@ -109,8 +111,18 @@ void AboutWindow::Open() {
     ok_->setText(QString::fromStdString(about_.cmdOK));
     sys_info_->setText(QString::fromStdString(about_.cmdSysInfo));
     sla_->setText(QString::fromStdString(about_.CmdSLA));
+    // The designed size, neither larger nor smaller: the height its texts
+    // take at the fixed width.
+    QLayout* box = layout();
+    setFixedHeight(box->hasHeightForWidth() ? box->totalHeightForWidth(width())
+                                            : box->totalSizeHint().height());
     main_changed_();
+    // The main window owns About, so the window manager keeps About above
+    // it; disabling the main window disabled its windows too, and a window
+    // may take input again on its own.
+    setEnabled(true);
   }
+  ok_->setFocus(Qt::OtherFocusReason);
   show();
   raise();
   activateWindow();

@@ -15,7 +15,9 @@ namespace quorvel::ui {
 class AboutWindow : public QDialog {
  public:
   // `main_changed` runs after the model changed the main window's state.
-  AboutWindow(Form1& main, std::function<void()> main_changed);
+  // The window stays above `owner` while it is open, as its dialog; the
+  // owner deletes it.
+  AboutWindow(Form1& main, std::function<void()> main_changed, QWidget* owner);
 
   // Loads the window's texts (and disables the main window), then shows it.
   void Open();

@@ -1,9 +1,11 @@
 #include "ui/face_painter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -27,6 +29,15 @@ void Letters(QPainter& p, const QString& text, const QColor& colour, qreal pixel
   p.drawText(QRectF(0, 0, kPictureWidth, kPictureHeight), Qt::AlignCenter, text);
 }
 
+// The face of the legends: bold and narrow, so that five letters still
+// read at the size of three.
+QFont LegendFont(qreal pixel_size) {
+  QFont font(QStringLiteral("DejaVu Sans Condensed"));
+  font.setBold(true);
+  font.setPixelSize(std::max(1, qRound(pixel_size)));
+  return font;
+}
+
 void Stroke(QPainter& p, const QColor& colour, const QPainterPath& path) {
   QPen pen(colour, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   p.strokePath(path, pen);
@@ -34,7 +45,21 @@ void Stroke(QPainter& p, const QColor& colour, const QPainterPath& path) {
 
 }  // namespace
 
-void PaintFace(QPainter& p, const QRectF& area, Face face, const QString& legend, bool enabled) {
+qreal LegendLetterSize(const QStringList& legends, QSizeF face_size) {
+  // Measured large, where widths grow in proportion to the size.
+  constexpr qreal kReference = 100;
+  const QFontMetricsF metrics(LegendFont(kReference));
+  const qreal room = face_size.width() - 2;
+  qreal size = face_size.height() * 0.52;  // cap height about two fifths of the face
+  for (const QString& legend : legends) {
+    const qreal width = metrics.horizontalAdvance(legend);
+    if (width > 0) size = std::min(size, room * kReference / width);
+  }
+  return std::floor(size * 4) / 4;
+}
+
+void PaintFace(QPainter& p, const QRectF& area, Face face, const QString& legend, bool enabled,
+               qreal letter_size) {
   if (face == Face::None) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -98,25 +123,35 @@ void PaintFace(QPainter& p, const QRectF& area, Face face, const QString& legend
       Letters(p, QStringLiteral("FC"), kClearColour, 17);
       break;
     case Face::CashFlow: {
+      // A triangle as high as the capitals, then "CF", centred together.
+      const QFont font = LegendFont(letter_size / scale);
+      const QFontMetricsF metrics(font);
+      const qreal cap = metrics.capHeight();
+      const qreal gap = cap * 0.2;
+      const qreal text = metrics.horizontalAdvance(QStringLiteral("CF"));
+      const qreal left = cx - (cap * 0.8 + gap + text) / 2;
       QPainterPath triangle;
-      triangle.moveTo(cx - 17, cy);
-      triangle.lineTo(cx - 7, cy - 7);
-      triangle.lineTo(cx - 7, cy + 7);
+      triangle.moveTo(left, cy);
+      triangle.lineTo(left + cap * 0.8, cy - cap / 2);
+      triangle.lineTo(left + cap * 0.8, cy + cap / 2);
       triangle.closeSubpath();
-      p.fillPath(triangle, QColor(204, 0, 204));  // magenta
-      QFont font(QStringLiteral("DejaVu Sans"));
-      font.setBold(true);
-      font.setPixelSize(15);
+      const QColor colour(160, 0, 160);  // magenta, dark enough to read
+      p.fillPath(triangle, colour);
       p.setFont(font);
-      p.setPen(QColor(204, 0, 204));
-      p.drawText(QRectF(cx - 6, 0, kPictureWidth / 2 + 6, kPictureHeight),
-                 Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CF"));
+      p.setPen(colour);
+      p.drawText(QPointF(left + cap * 0.8 + gap, cy + cap / 2), QStringLiteral("CF"));
       break;
     }
-    case Face::Legend:
-      // Short legends large, long ones ("MIRR", "ΣPPMT") smaller to fit.
-      Letters(p, legend, QColor(0, 0, 192), legend.size() <= 3 ? 16 : legend.size() == 4 ? 14 : 12);
+    case Face::Legend: {
+      // Every legend in one size, the one at which the longest fits.
+      const QFont font = LegendFont(letter_size / scale);
+      const qreal cap = QFontMetricsF(font).capHeight();
+      const qreal width = QFontMetricsF(font).horizontalAdvance(legend);
+      p.setFont(font);
+      p.setPen(QColor(0, 0, 192));
+      p.drawText(QPointF(cx - width / 2, cy + cap / 2), legend);
       break;
+    }
     case Face::None:
       break;
   }

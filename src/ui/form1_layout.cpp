@@ -44,7 +44,9 @@ constexpr std::array kBeforeFunctions = {
     WidgetSpec{Ctl::Label10, K::Label, 4440, 1680, 1155, 195, "", "Payment per period", Face::None,
                Align::Center},
     WidgetSpec{Ctl::Label5, K::Label, 255, 2280, 375, 195, "", kPerTip},
-    WidgetSpec{Ctl::Label11, K::Label, 630, 2280, 1125, 195, "", kPerTip},
+    // A few pixels right of the design's place, so that a blank shows
+    // between "Per /" and "Reinvest Rate".
+    WidgetSpec{Ctl::Label11, K::Label, 690, 2280, 1200, 195, "", kPerTip},
     // Wider than the design's 975 twips, up to the rate-conversion buttons,
     // so that its caption reads in two lines.
     WidgetSpec{Ctl::CheckPayment, K::CheckBox, 240, 2880, 1185, 375, "",

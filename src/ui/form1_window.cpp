@@ -18,6 +18,7 @@
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
 #include "ui/key_mapping.h"
+#include "ui/status_label.h"
 #include "ui/tool_windows.h"
 #include "ui/vector_icons.h"
 #include "ui/wrapping_check_box.h"
@@ -83,7 +84,8 @@ void Form1Window::BuildWidgets(QWidget* client) {
         widget = new ModelTextEdit(control, *this, parent);
         break;
       case WidgetKind::Label: {
-        auto* label = new QLabel(parent);
+        // The status bar cuts a long text visibly, with an ellipsis.
+        auto* label = control == Ctl::Label4 ? new StatusLabel(parent) : new QLabel(parent);
         label->setAlignment(AlignmentOf(spec.align));
         label->setWordWrap(spec.height >= 375);  // room for two lines
         widget = label;
@@ -301,7 +303,10 @@ void Form1Window::Mirror() {
       const QString caption = QString::fromStdString(label->Caption);
       if (qlabel->text() != caption) {
         qlabel->setText(caption);
-        if (control == Ctl::Label4) AnnounceStatus(qlabel, label->Caption);
+        if (control == Ctl::Label4) {
+          static_cast<StatusLabel*>(qlabel)->TextChanged();
+          AnnounceStatus(qlabel, label->Caption);
+        }
       }
       visible = label->Visible;
     } else if (CheckBox* check = model_.CheckBoxOf(control)) {

@@ -7,16 +7,16 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
-#include <QScreen>
 #include <QStandardPaths>
+#include <QWindow>
 #include <cmath>
 
 #include "core/controls.h"
 #include "core/identity.h"
 #include "shell/help_routines.h"
-#include "shell/window_placement.h"
 #include "ui/about_window.h"
 #include "ui/form1_window.h"
+#include "ui/frame_placement.h"
 #include "ui/help_process.h"
 
 namespace quorvel::ui {
@@ -38,8 +38,10 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title) 
   if (window_) window_->Mirror();
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::Ok,
-                  window_);
+  // A message belongs to the window the user is working in: About while it
+  // is open (its System Info button asks), the main window otherwise.
+  QWidget* owner = about_ && about_->isVisible() ? static_cast<QWidget*>(about_) : window_;
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::Ok, owner);
   box.exec();
 }
 
@@ -137,16 +139,22 @@ void QtPlatform::MoveMainWindow(Position position) {
   if (!window_) return;
   const int x = static_cast<int>(std::lround(position.left / kTwipsPerPixel));
   const int y = static_cast<int>(std::lround(position.top / kTwipsPerPixel));
-  std::vector<shell::Rect> screens;
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    const QRect area = screen->geometry();
-    screens.push_back({area.x(), area.y(), area.width(), area.height()});
+  const QPoint placed = FramePositionWithTitleBarOnScreen(*window_, QPoint(x, y));
+  window_->move(placed);
+  // The native window is made early, while the splash shows, and before its
+  // first show the window manager has not framed it: Qt would take the
+  // position for the client area then, and every restart would put the
+  // window one title bar higher. Saying that the position is the frame's
+  // makes the window manager put the frame's corner there. The native
+  // window gets the widget's size first: were the two to differ, showing
+  // the window would set its geometry again, as the client area's.
+  if (QWindow* native = window_->windowHandle(); native && !window_->isVisible()) {
+    native->resize(window_->size());
+    native->setFramePosition(placed);
   }
-  const QSize size = window_->frameGeometry().size();
-  const int title_height = std::max(24, window_->frameGeometry().height() - window_->height());
-  const shell::Rect placed =
-      shell::KeepTitleBarOnScreen({x, y, size.width(), size.height()}, title_height, screens);
-  window_->move(placed.x, placed.y);
+  // The frame's real size is known only once the window manager has framed
+  // the window; the title bar is checked again then.
+  if (!FrameKnown(*window_)) CheckTitleBarWhenFramed(*window_);
 }
 
 // Our own viewer stands in for the system's HTML help viewer. It runs in a
@@ -204,9 +212,12 @@ bool QtPlatform::HelpViewerRunning() const {
 void QtPlatform::ShowAbout() {
   if (!window_) return;
   if (!about_) {
-    about_ = std::make_unique<AboutWindow>(window_->model(), [this] {
-      if (window_) window_->Mirror();
-    });
+    about_ = new AboutWindow(
+        window_->model(),
+        [this] {
+          if (window_) window_->Mirror();
+        },
+        window_);
   }
   about_->Open();
 }

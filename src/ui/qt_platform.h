@@ -53,7 +53,7 @@ class QtPlatform : public Platform {
  private:
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
-  std::unique_ptr<AboutWindow> about_;
+  QPointer<AboutWindow> about_;  // the main window's
   // Long work: timed from its start; the dialog once it takes a while.
   QElapsedTimer work_clock_;
   std::unique_ptr<QProgressDialog> progress_;

@@ -143,10 +143,23 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
   }
 
   void theCalculatorKeepsItsStateWhenHelpFails() {
-    Click("Num4Command Num2Command");
-    model->platform.HtmlHelp("/nonexistent/CalcHelp.chm", 1, "");
+    Click("Num4Command Num2Command NumPlusCommand");
+    platform->program_directory = "/nonexistent";  // no help file beside the program
+    Action("MenuHelpTopics")->trigger();
+    QWidget* viewer = TopLevel("HelpViewer");
+    QVERIFY(viewer);
+    QVERIFY(In<QTextBrowser>(viewer, "HelpPage")
+                ->toPlainText()
+                .contains(QStringLiteral("Help is not available")));
+    viewer->close();
+    // The pending addition, the display and the focus are as they were.
     QCOMPARE(Text("Text1"), QStringLiteral("42"));
-    TopLevel("HelpViewer")->close();
+    QCOMPARE(Caption("Label1"), QStringLiteral("+"));
+    QCOMPARE(Focused(), Find("Text1"));
+    QVERIFY(platform->messages.empty());
+    Click("Num8Command NumEqCommand");
+    QCOMPARE(Text("Text1"), QStringLiteral("50"));
+    QCOMPARE(Caption("Label4"), QStringLiteral("42  +  8"));
   }
 };
 

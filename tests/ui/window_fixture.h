@@ -29,9 +29,11 @@ class WindowTestPlatform : public ui::QtPlatform {
   void ShowMessage(const std::string& text, const std::string& title) override {
     messages.push_back({text, title});
   }
-  // The build's program directory, where the help file lies.
-  std::string ProgramDirectory() override { return QUORVEL_PROGRAM_DIR; }
+  // The build's program directory, where the help file lies, unless a test
+  // moves it.
+  std::string ProgramDirectory() override { return program_directory; }
   std::vector<Message> messages;
+  std::string program_directory = QUORVEL_PROGRAM_DIR;
 };
 
 class WindowFixture {

@@ -142,8 +142,9 @@ TEST_F(CaretEdits, TypedKeysAtEveryCaret) {
   }
 }
 
-// A calculator as the user finds it after start-up, worked by keypad legends
-// and by keys typed into the display: "bs" and the four arrows.
+// A calculator as the user finds it after start-up, worked by keypad legends,
+// by keys typed into the display ("bs" and the four arrows) and by a click
+// that puts the display's caret before its first character ("click0").
 class Session : public CalculatorSession {
  public:
   void TestBody() override {}
@@ -165,6 +166,11 @@ class Session : public CalculatorSession {
           f.Keystroke(t.code, t.character);
           keyboard = true;
         }
+      }
+      // A click into the display moves its caret without a key.
+      if (word == "click0") {
+        f.Text1.SetSelStart(0);
+        keyboard = true;
       }
       if (!keyboard) Keys(word);
     }
@@ -196,6 +202,10 @@ TEST(CaretEditsState, AfterBackspaceAndArrowsThenADigitOrAnOperator) {
       {"5 + down / 2 =", "5", "10 / 2"},
       {"2 X 3 = left 4 =", "46", ""},
       {"2 X 3 = down 4 + 1 =", "65", "64  +  1"},
+      // The point after a result starts "0." with the caret after it,
+      // wherever the caret was.
+      {"2 X 3 = click0 . 5", "0.5", ""},
+      {"5 + click0 . 5 =", "5.5", "5  +  0.5"},
       // Without them the next digit starts a new number.
       {"5 + 3 =", "8", "5  +  3"},
       {"2 X 3 = 4 =", "4", ""},

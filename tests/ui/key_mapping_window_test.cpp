@@ -174,6 +174,20 @@ class KeyMappingWindowTest : public QObject, public quorvel::testing::WindowFixt
         << ""
         << "0|||edit|"
         << "1$";
+    QTest::addRow("AltGr character the list refuses")
+        << "CommandCF"
+        << "TextCF"
+        << "1" << int(Qt::Key_E) << (ctrl | int(Qt::AltModifier)) << "€"
+        << ""
+        << "0|||edit|"
+        << "1";
+    QTest::addRow("Ctrl+digit after a result")
+        << "Num5Command NumPlusCommand Num3Command NumEqCommand"
+        << "Text1"
+        << "" << int(Qt::Key_5) << ctrl << "5"
+        << ""
+        << "8|||new|"
+        << "";
     QTest::addRow("Ctrl+digit in the list") << "CommandCF"
                                             << "TextCF"
                                             << "1" << int(Qt::Key_5) << ctrl << "5"

@@ -14,7 +14,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev appstream desktop-file-utils librsvg2-bin
+ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev appstream desktop-file-utils librsvg2-bin \
+  inotify-tools
 
 fail() {
   echo "30-package: FAILED: $*" >&2
@@ -136,27 +137,31 @@ appstreamcli validate-tree --no-net "$work/tree" >"$work/validate.log" 2>&1 ||
 note "cmake --install: layout, desktop file and description good"
 
 # 2. Started through the launcher, the program looks for its files in its own,
-# real directory: at start-up it tries whether it may create a file there
-# (".QuorvelCalc.probe", to choose where its settings go). A named pipe in
-# that place makes the try wait until someone reads the pipe; the read ends
-# only if the program opened exactly that path.
-probe=$prefix/$program_dir/.QuorvelCalc.probe
-mkfifo "$probe"
+# real directory: at start-up it tries whether it may create a file there (a
+# fresh ".QuorvelCalc.probe-" file, to choose where its settings go). A watch
+# on that directory sees the try.
 mkdir -m 700 "$work/runtime"
+inotifywait -t 20 -e create --format '%f' "$prefix/$program_dir" >"$work/created" \
+  2>"$work/watch.log" &
+watch_pid=$!
+for _ in $(seq 100); do  # the watch is set up before the program starts
+  grep -q 'Watches established' "$work/watch.log" && break
+  sleep 0.1
+done
 (
   cd /
   XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen \
     exec "$prefix/bin/$name"
 ) >"$work/program.log" 2>&1 &
 probe_pid=$!
-if ! timeout 20 cat "$probe" >/dev/null; then
-  cat "$work/program.log" >&2
-  fail "the program started as bin/$name did not look in $program_dir"
-fi
+wait "$watch_pid" || true
 kill "$probe_pid" 2>/dev/null || true
 wait "$probe_pid" 2>/dev/null || true
 probe_pid=
-rm -f "$probe"
+if ! grep -q '^\.QuorvelCalc\.probe-' "$work/created"; then
+  cat "$work/created" "$work/program.log" >&2
+  fail "the program started as bin/$name did not look in $program_dir"
+fi
 note "the program started through bin/$name works in $program_dir"
 
 # 3. The scalable icon, drawn by hand, against the logo the program paints.

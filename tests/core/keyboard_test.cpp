@@ -91,14 +91,17 @@ TEST_F(Keyboard, NumericPadOperatorsWhileTheFocusIsElsewhere) {
   f.Type("7\r");
   EXPECT_EQ(f.Text1.Text(), "42");
 
-  for (char op : {'*', '+', '-', '/'}) {
-    shell::Form_Load(f, module);
-    f.SetFocus(Ctl::Text1);
-    f.SetFocus(Ctl::TextPV);
-    f.SetFocus(Ctl::Num1Command);
-    Numpad(op);  // the financial field was the last box: the window ignores the key
-    EXPECT_EQ(f.Label1.Caption, "") << op;
-    EXPECT_EQ(f.Focused(), Ctl::Num1Command) << op;
+  // Any financial field or the list as the last box: the window ignores the key.
+  for (Ctl last : {Ctl::TextN, Ctl::TextPV, Ctl::TextPer, Ctl::TextCF}) {
+    for (char op : {'*', '+', '-', '/'}) {
+      shell::Form_Load(f, module);
+      f.SetFocus(Ctl::Text1);
+      f.SetFocus(last);
+      f.SetFocus(Ctl::Num1Command);
+      Numpad(op);
+      EXPECT_EQ(f.Label1.Caption, "") << ControlName(last) << " " << op;
+      EXPECT_EQ(f.Focused(), Ctl::Num1Command) << ControlName(last) << " " << op;
+    }
   }
 }
 

@@ -339,11 +339,19 @@ TEST_F(CashFlowButtons, FailuresReopenTheEditor) {
 }
 
 TEST_F(CashFlowButtons, IrrAndMirrAcceptAFirstValueOfZero) {
-  for (Ctl button : {Ctl::CommandIRR, Ctl::CommandMIRR}) {
+  // IRR: -1000 z^2 + 600 z + 600 = 0 in z = 1 + r, so z = (600 + sqrt(2760000)) / 2000.
+  // MIRR: ((600 x 1.12 + 600) / (1000 / 1.1))^(1/3) - 1.
+  const struct {
+    Ctl button;
+    const char* shown;
+  } cases[] = {{Ctl::CommandIRR, "13.07"}, {Ctl::CommandMIRR, "11.85"}};
+  for (const auto& c : cases) {
     List("0\r\n-1000\r\n600\r\n600");
     Fields("", "10", "", "", "", "12");
-    f.Click(button);
-    EXPECT_TRUE(platform.messages.empty()) << ControlName(button) << LastMessage();
+    f.Click(c.button);
+    EXPECT_EQ(f.Text1.Text(), c.shown) << ControlName(c.button);
+    EXPECT_EQ(f.TextCF.Text(), "0.00\r\n-1000.00\r\n600.00\r\n600.00\r\n");
+    EXPECT_TRUE(platform.messages.empty()) << ControlName(c.button) << LastMessage();
   }
 }
 

@@ -114,6 +114,27 @@ TEST_F(CashFlowEditor, LineIndicatorFollowsTheCaret) {
   EXPECT_EQ(f.LabelLineNum.Caption, " 3");
 }
 
+TEST_F(CashFlowEditor, LineIndicatorCountsCharactersNotBytes) {
+  // Pasted text may hold any character; the caret counts characters, and
+  // "€" is three bytes, "é" two, "𝟙" four.
+  const struct {
+    const char* list;
+    int caret;
+    const char* shown;
+  } cases[] = {
+      {"€€\r\n1", 0, " 1"},     {"€€\r\n1", 2, " 1"},     {"€€\r\n1", 4, " 2"},
+      {"€€\r\n1", 5, " 2"},     {"é\r\né\r\n5", 3, " 2"}, {"é\r\né\r\n5", 4, " 2"},
+      {"é\r\né\r\n5", 6, " 3"}, {"𝟙\r\n2", 1, " 1"},      {"𝟙\r\n2", 3, " 2"},
+  };
+  f.Click(Ctl::CommandCF);
+  for (const auto& c : cases) {
+    f.TextCF.SetText(c.list);
+    f.TextCF.SetSelStart(c.caret);
+    f.KeyUp(Ctl::TextCF, keys::kRight);
+    EXPECT_EQ(f.LabelLineNum.Caption, c.shown) << c.list << " at " << c.caret;
+  }
+}
+
 TEST_F(CashFlowEditor, IndicatorIsBlankAfterClearUntilTheListIsFocused) {
   f.Click(Ctl::CommandCF);
   f.Type("1\r2");

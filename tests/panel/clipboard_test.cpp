@@ -44,6 +44,17 @@ TEST_F(Clipboard, PasteAfterAnOperatorTakesOverTheDisplay) {
   EXPECT_FALSE(f.NewEntry);
   Keys("=");
   EXPECT_EQ(f.Text1.Text(), "137");
+
+  // Into a field the paste leaves the display's finished value alone.
+  Keys("AC 1 2 +");
+  f.SetFocus(Ctl::TextPV);
+  Paste("5");
+  EXPECT_EQ(f.TextPV.Text(), "5");
+  EXPECT_EQ(f.Label1.Caption, "+");
+  EXPECT_TRUE(f.NewEntry);
+  f.SetFocus(Ctl::Text1);
+  Keys("3 =");
+  EXPECT_EQ(f.Text1.Text(), "15");
 }
 
 struct PasteCase {

@@ -334,12 +334,18 @@ class AboutHelpWindowTest : public QObject, public quorvel::testing::WindowFixtu
 
   void aMissingHelpFileIsTheViewersBusiness() {
     UseDriver();
-    Click("Num4Command Num2Command");
+    Click("Num4Command Num2Command NumPlusCommand");
     platform->program_directory = "/nonexistent";
     Action("MenuHelpTopics")->trigger();
     WaitForViewer();
+    // The viewer says so in its own window; the calculator says nothing and
+    // its pending addition goes on.
     QCOMPARE(Text("Text1"), QStringLiteral("42"));
+    QCOMPARE(Caption("Label1"), QStringLiteral("+"));
     QVERIFY(platform->messages.empty());
+    Click("Num8Command NumEqCommand");
+    QCOMPARE(Text("Text1"), QStringLiteral("50"));
+    QCOMPARE(Caption("Label4"), QStringLiteral("42  +  8"));
   }
 };
 

@@ -1,6 +1,8 @@
 // The input panel and the cash-flow editor in the real window.
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -126,6 +128,28 @@ class PanelWindowTest : public QObject, public quorvel::testing::WindowFixture {
     QVERIFY(!Find("Frame1")->isVisible());
     Click("CommandCF");
     QCOMPARE(list->toPlainText(), QStringLiteral("-1000300\n400"));
+  }
+
+  void lineIndicatorCountsCharactersOfPastedText() {
+    // "€" is three bytes and one UTF-16 unit, "𝟙" four bytes and two units;
+    // the caret and the indicator count characters.
+    Click("CommandCF");
+    QApplication::clipboard()->setText(QStringLiteral("€€\n𝟙5\n€"));
+    window->findChild<QAction*>(QStringLiteral("MenuPaste"))->trigger();
+    auto* list = Find<QPlainTextEdit>("TextCF");
+    QCOMPARE(model->TextCF.Text(), std::string("€€\r\n𝟙5\r\n€"));
+    const struct {
+      Qt::Key key;
+      int caret;
+      const char* shown;
+    } moves[] = {{Qt::Key_Home, 8, " 3"}, {Qt::Key_Up, 4, " 2"},   {Qt::Key_End, 6, " 2"},
+                 {Qt::Key_Left, 5, " 2"}, {Qt::Key_Left, 4, " 2"}, {Qt::Key_Up, 0, " 1"},
+                 {Qt::Key_End, 2, " 1"},  {Qt::Key_Down, 6, " 2"}};
+    for (const auto& move : moves) {
+      QTest::keyClick(list, move.key);
+      QCOMPARE(model->TextCF.SelStart(), move.caret);
+      QCOMPARE(Caption("LabelLineNum"), QString::fromLatin1(move.shown));
+    }
   }
 
   void secondClickDuringTheUnrollEndsFullyOpen() {

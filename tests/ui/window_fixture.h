@@ -30,10 +30,10 @@ class WindowTestPlatform : public ui::QtPlatform {
     messages.push_back({text, title});
   }
   // The build's program directory, where the help file lies, unless a test
-  // puts the program elsewhere.
+  // moves it.
   std::string ProgramDirectory() override { return program_directory; }
-  std::string program_directory = QUORVEL_PROGRAM_DIR;
   std::vector<Message> messages;
+  std::string program_directory = QUORVEL_PROGRAM_DIR;
 };
 
 class WindowFixture {

@@ -23,6 +23,7 @@
 #include "core/number_text.h"
 #include "finance/schedule_text.h"
 #include "ui/schedule_chart.h"
+#include "ui/tool_window_parts.h"
 
 namespace quorvel::ui {
 namespace {
@@ -152,37 +153,24 @@ AmortizationScheduleWindow::AmortizationScheduleWindow(QWidget* owner)
             chart_->setMarkedPeriod(period <= schedule().periods ? period : 0);
           });
 
-  auto button = [this](const char* name, const QString& text, const QString& description) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setAccessibleDescription(description);
-    return b;
-  };
-  QPushButton* copy = button("ScheduleCopy", QStringLiteral("&Copy"),
-                             QStringLiteral("Copy the table, tab-separated, for a spreadsheet"));
-  QPushButton* csv = button("ScheduleSaveCsv", QStringLiteral("Save CS&V..."),
-                            QStringLiteral("Save the table as a CSV file"));
-  QPushButton* print = button("SchedulePrint", QStringLiteral("&Print..."),
-                              QStringLiteral("Print the table and the chart"));
-  QPushButton* pdf = button("ScheduleSavePdf", QStringLiteral("Save P&DF..."),
-                            QStringLiteral("Save the table and the chart as a PDF file"));
-  QPushButton* close =
-      button("ScheduleClose", QStringLiteral("Close"), QStringLiteral("Close the schedule"));
+  QPushButton* copy =
+      ToolButton(this, "ScheduleCopy", QStringLiteral("&Copy"),
+                 QStringLiteral("Copy the table, tab-separated, for a spreadsheet"));
+  QPushButton* csv = ToolButton(this, "ScheduleSaveCsv", QStringLiteral("Save CS&V..."),
+                                QStringLiteral("Save the table as a CSV file"));
+  QPushButton* print = ToolButton(this, "SchedulePrint", QStringLiteral("&Print..."),
+                                  QStringLiteral("Print the table and the chart"));
+  QPushButton* pdf = ToolButton(this, "ScheduleSavePdf", QStringLiteral("Save P&DF..."),
+                                QStringLiteral("Save the table and the chart as a PDF file"));
+  QPushButton* close = ToolButton(this, "ScheduleClose", QStringLiteral("Close"),
+                                  QStringLiteral("Close the schedule"));
   connect(copy, &QPushButton::clicked, this, &AmortizationScheduleWindow::copyTable);
   connect(csv, &QPushButton::clicked, this, &AmortizationScheduleWindow::chooseCsvFile);
   connect(print, &QPushButton::clicked, this, &AmortizationScheduleWindow::choosePrinter);
   connect(pdf, &QPushButton::clicked, this, &AmortizationScheduleWindow::choosePdfFile);
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
-  auto* copy_keys =
-      new QShortcut(QKeySequence::Copy, table_, this, &AmortizationScheduleWindow::copyTable);
-  copy_keys->setContext(Qt::WidgetShortcut);
-  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+  ToolWindowKeys(this, table_, &AmortizationScheduleWindow::copyTable);
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {copy, csv, print, pdf}) buttons->addWidget(b);
-  buttons->addStretch();
-  buttons->addWidget(close);
+  QHBoxLayout* buttons = ButtonRow(this, {copy, csv, print, pdf}, close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
   layout->addWidget(table_, 3);

@@ -14,6 +14,7 @@
 
 #include "core/identity.h"
 #include "ui/form1_window.h"
+#include "ui/tool_window_parts.h"
 
 namespace quorvel::ui {
 
@@ -92,37 +93,23 @@ CalculationTapeWindow::CalculationTapeWindow(Form1Window& owner)
   // New lines scroll into view while the user is at the end of the tape.
   connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { list_->scrollToBottom(); });
 
-  auto button = [this](const char* name, const QString& text, const QString& description) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setAccessibleDescription(description);
-    return b;
-  };
-  QPushButton* copy =
-      button("TapeCopy", QStringLiteral("&Copy"), QStringLiteral("Copy the selected lines"));
-  QPushButton* copy_all = button("TapeCopyAll", QStringLiteral("Copy &All"),
-                                 QStringLiteral("Copy every line of the tape"));
-  QPushButton* clear = button("TapeClear", QStringLiteral("C&lear"),
-                              QStringLiteral("Remove every line from the tape"));
-  QPushButton* save = button("TapeSave", QStringLiteral("&Save..."),
-                             QStringLiteral("Save the tape as a text file"));
+  QPushButton* copy = ToolButton(this, "TapeCopy", QStringLiteral("&Copy"),
+                                 QStringLiteral("Copy the selected lines"));
+  QPushButton* copy_all = ToolButton(this, "TapeCopyAll", QStringLiteral("Copy &All"),
+                                     QStringLiteral("Copy every line of the tape"));
+  QPushButton* clear = ToolButton(this, "TapeClear", QStringLiteral("C&lear"),
+                                  QStringLiteral("Remove every line from the tape"));
+  QPushButton* save = ToolButton(this, "TapeSave", QStringLiteral("&Save..."),
+                                 QStringLiteral("Save the tape as a text file"));
   QPushButton* close =
-      button("TapeClose", QStringLiteral("Close"), QStringLiteral("Close the tape"));
+      ToolButton(this, "TapeClose", QStringLiteral("Close"), QStringLiteral("Close the tape"));
   connect(copy, &QPushButton::clicked, this, &CalculationTapeWindow::copySelection);
   connect(copy_all, &QPushButton::clicked, this, &CalculationTapeWindow::copyAll);
   connect(clear, &QPushButton::clicked, this, &CalculationTapeWindow::clear);
   connect(save, &QPushButton::clicked, this, &CalculationTapeWindow::chooseFile);
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
-  auto* copy_keys =
-      new QShortcut(QKeySequence::Copy, list_, this, &CalculationTapeWindow::copySelection);
-  copy_keys->setContext(Qt::WidgetShortcut);
-  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+  ToolWindowKeys(this, list_, &CalculationTapeWindow::copySelection);
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {copy, copy_all, clear, save}) buttons->addWidget(b);
-  buttons->addStretch();
-  buttons->addWidget(close);
+  QHBoxLayout* buttons = ButtonRow(this, {copy, copy_all, clear, save}, close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addLayout(buttons);

@@ -18,7 +18,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
 
-ensure_packages xvfb xauth xdotool x11-utils netpbm imagemagick openbox
+ensure_packages xvfb xauth xdotool x11-utils netpbm imagemagick procps openbox
 
 started=$(date +%s%N)
 note() { printf '45-desktop: [%5.1f s] %s\n' "$((($(date +%s%N) - started) / 1000000))e-3" "$*"; }
@@ -380,8 +380,16 @@ for _ in $(seq 40); do
   sleep 0.05
 done
 help_item 1
-viewer=$(x xdotool search --sync --all --pid "$pid" --onlyvisible --name 'Help' 2>/dev/null | head -n1) ||
-  true
+# The viewer is a process of its own, started by the program.
+viewer=
+for _ in $(seq 100); do
+  for child in $(pgrep -P "$pid"); do
+    viewer=$(x xdotool search --all --pid "$child" --onlyvisible --name 'Help' 2>/dev/null | head -n1) ||
+      true
+    [ -n "$viewer" ] && break 2
+  done
+  sleep 0.1
+done
 [ -n "$viewer" ] || fail "Help Topics showed no help viewer"
 shot help-viewer
 close_by alt+f4

@@ -9,7 +9,8 @@
 # - each close writes the settings file with the frame's place, and the
 #   process has ended within 1 s of its window going;
 # - About stays above the main window when the user clicks the main window,
-#   and the message of its System Info button stays above About;
+#   and the message of its System Info button stays above About and is
+#   painted;
 # - screenshots of the main window, the open cash-flow editor, About, a
 #   message box and the help viewer, kept in $BUILD_DIR/desktop-screenshots.
 # Uses the build tree that scripts/test made (build/, or $QUORVEL_BUILD_DIR).
@@ -17,7 +18,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
 
-ensure_packages xvfb xauth xdotool x11-utils x11-apps netpbm openbox procps
+ensure_packages xvfb xauth xdotool x11-utils netpbm imagemagick procps openbox
 
 started=$(date +%s%N)
 note() { printf '45-desktop: [%5.1f s] %s\n' "$((($(date +%s%N) - started) / 1000000))e-3" "$*"; }
@@ -133,16 +134,19 @@ transient_for() {
 }
 
 # shot NAME [WINDOW]: the whole screen, or one window's client area, as
-# $shots/NAME.png. (A message box, drawn in a visual of its own, reads back
-# black through the root or its frame window; taken by itself it shows.)
+# $shots/NAME.png, read with plain GetImage requests. (xwd is no use here:
+# with windows in a colormap of their own it reads their area through the
+# lowest window of that colormap and gets black where a higher one covers it,
+# so a painted message box over About came out black.)
 shot() {
   sleep 0.3  # let the last paint reach the screen
-  local what=(-root)
-  [ -n "${2:-}" ] && what=(-id "$2")
-  x xwd "${what[@]}" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$shots/$1.png" 2>/dev/null ||
+  x import -silent -window "${2:-root}" "png:$shots/$1.png" 2>/dev/null ||
     fail "could not take the screenshot $1"
   [ -s "$shots/$1.png" ] || fail "the screenshot $1 is empty"
 }
+
+# colours NAME: how many distinct colours the screenshot NAME holds.
+colours() { pngtopnm "$shots/$1.png" | ppmhist -noheader | wc -l; }
 
 activate() {
   x xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
@@ -368,7 +372,11 @@ above "$box" "$about" && above "$about" "$main" ||
   fail "after a click on the main window the order is $(stacking | paste -sd' ')"
 shot message-box-over-about
 shot message-box "$box"
-note "the System Info message is owned by About and stays above it"
+# A painted box has its text and its button; an unpainted one is a single
+# colour.
+painted=$(colours message-box)
+[ "$painted" -ge 16 ] || fail "the System Info message is not painted: $painted colours"
+note "the System Info message is owned by About, stays above it and is painted ($painted colours)"
 activate "$box"
 x xdotool key Return
 activate "$about"

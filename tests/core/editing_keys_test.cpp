@@ -89,6 +89,33 @@ TEST_F(EditingKeys, DeletingAfterAnOperatorKeepsTheFirstOperand) {
   }
 }
 
+// With Ctrl, Delete and Backspace take the whole run of digits beside the
+// caret, not one character.
+TEST_F(EditingKeys, CtrlDeletesAWordInAField) {
+  const struct {
+    int key_code;
+    int shift;
+    int character;
+    int caret;
+    const char* result;
+  } cases[] = {
+      {keys::kDelete, 0, 0, 1, "13 456"},
+      {keys::kDelete, keys::kCtrlMask, 0, 1, "1456"},  // the rest of the run and the blank
+      {keys::kDelete, keys::kCtrlMask, 0, 0, "456"},
+      {keys::kDelete, 0, 0, 0, "23 456"},
+      {keys::kBack, 0, 8, 7, "123 45"},
+      {keys::kBack, keys::kCtrlMask, 0, 7, "123 "},
+  };
+  for (const auto& c : cases) {
+    shell::Form_Load(f, module);
+    f.TextPV.SetText("123 456");
+    f.SetFocus(Ctl::TextPV);
+    f.TextPV.SetSelStart(c.caret);
+    f.Keystroke(c.key_code, c.character, c.shift);
+    EXPECT_EQ(f.TextPV.Text(), c.result) << c.key_code << '/' << c.shift << " at " << c.caret;
+  }
+}
+
 TEST_F(EditingKeys, KeypadBackspaceRemovesTheCharacterBeforeTheSelection) {
   Keys("1 2 3 4");
   f.Text1.Select(1, 2);

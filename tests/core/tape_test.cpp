@@ -125,6 +125,30 @@ TEST_F(TapeSession, ALineComesBackAsAFinishedValue) {
   EXPECT_EQ(f.tape[1].text, "8 * 4 = 32");
 }
 
+// Whatever was being typed when the line is recalled, the recalled value is
+// finished: the next digit starts a new number instead of joining it.
+TEST_F(TapeSession, TheDigitAfterARecallStartsANewNumber) {
+  const struct {
+    const char* before;  // typed after "5 + 3 =", before the recall
+    const char* after;
+    const char* display;
+  } cases[] = {
+      {"AC 2", "4", "4"},
+      {"AC 2 .", "4", "4"},
+      {"7", "4 5", "45"},
+      {"AC 2 X", "4 =", "32"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before);
+    Keys("AC 5 + 3 =");
+    const TapeLine line = f.tape[f.tape.Size() - 1];
+    Keys(c.before);
+    ASSERT_TRUE(calc::RecallTapeLine(f, line));
+    Keys(c.after);
+    EXPECT_EQ(f.Text1.Text(), c.display);
+  }
+}
+
 TEST_F(TapeSession, AFinancialLineComesBackAsItWasShown) {
   f.TextInterest.SetText("1");
   f.TextN.SetText("12");

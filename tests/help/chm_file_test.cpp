@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "shell/help/chm_layout.h"
 #include "shell/help/page_text.h"
 
 namespace quorvel::help {
@@ -175,6 +176,7 @@ TEST(ChmFileOpen, ChecksEveryNumberOfTheLayoutAgainstTheFile) {
       {"chunk signature", listing, 0x58585858, 4},
       {"free space larger than the chunk", listing + 0x04, 0x2000, 4},
       {"next chunk outside", listing + 0x10, 5, 4},
+      {"listing chunk that follows itself", listing + 0x10, 0, 4},
       {"a name running off the chunk", listing + 0x14, 0x7F, 1},
       {"window size zero", control + 0x10, 0, 4},
       {"window size not a power of two", control + 0x10, 3, 4},
@@ -195,6 +197,34 @@ TEST(ChmFileOpen, ChecksEveryNumberOfTheLayoutAgainstTheFile) {
   bool damaged = true;
   EXPECT_TRUE(ChmFile::Open(WriteTemp("layout.chm", real).string(), nullptr, &damaged));
   EXPECT_FALSE(damaged);
+}
+
+// The decoder takes windows of 2^15 to 2^21 bytes; the check must refuse
+// neither end. The compiler writes version 2 control data, in units of
+// 0x8000 bytes, and the reset interval must be a multiple of half a window.
+TEST(ChmFileOpen, TheLayoutCheckTakesTheSmallestAndTheLargestWindow) {
+  const std::string real = Slurp(QUORVEL_HELP_FILE);
+  const std::size_t control = real.find("LZXC") - 4;
+  ASSERT_LT(control, real.size());
+  ASSERT_EQ(real[control + 0x08], 2);
+  const struct {
+    const char* what;
+    std::uint64_t reset_interval;
+    std::uint64_t window;
+    bool accepted;
+  } cases[] = {
+      {"2^15 bytes", 1, 1, true},
+      {"2^21 bytes", 32, 64, true},
+      {"2^22 bytes", 64, 128, false},
+      {"2^21 bytes, reset inside a window", 16, 64, false},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = real;
+    Put(bytes, control + 0x0C, c.reset_interval, 4);
+    Put(bytes, control + 0x10, c.window, 4);
+    EXPECT_EQ(FindLayoutProblem(bytes).empty(), c.accepted)
+        << c.what << ": " << FindLayoutProblem(bytes);
+  }
 }
 
 TEST(ResolveLink, FollowsLinksInsideTheFile) {

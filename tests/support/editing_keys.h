@@ -57,6 +57,7 @@ inline constexpr EditingKey kEditingKeys[] = {
     {"Ctrl+W", 'W', kCtrl, 23, EditRule::Swallowed, "4|6"},
     {"Ctrl+D", 'D', kCtrl, 4, EditRule::Swallowed, "4|6"},
     {"Ctrl+A", 'A', kCtrl, 1, EditRule::SelectAll, "[46]"},
+    {"Ctrl+Shift+A", 'A', kCtrl | kShift, 1, EditRule::Swallowed, "4|6"},
     {"input method", 0, 0, '7', EditRule::Digit, "47|6"},
 };
 

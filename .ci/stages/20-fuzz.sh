@@ -5,7 +5,7 @@
 # a sanitizer report or a broken property fails the stage; the input that
 # did it is kept in build-fuzz/crashes/<target>/.
 #
-# FUZZ_SECONDS sets each target's time (default 30).
+# FUZZ_SECONDS sets each target's time (default 20).
 #
 # help_file_fuzz feeds whole help files through chmlib, which is not ours and
 # not instrumented. It runs in libFuzzer's fork mode, going on past a crash;
@@ -18,7 +18,7 @@ source scripts/lib.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev
 
-seconds=${FUZZ_SECONDS:-30}
+seconds=${FUZZ_SECONDS:-20}
 build_dir=$ROOT/build-fuzz
 cmake -S "$ROOT" -B "$build_dir" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ \

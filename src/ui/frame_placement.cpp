@@ -16,10 +16,14 @@ namespace {
 constexpr int kAssumedTitleHeight = 32;
 
 // Runs the check once, on the first move or resize after the window manager
-// has framed the window, then goes.
+// has framed the window, then goes. It checks the place the window was asked
+// for, not where Qt says the window is: while the window manager reparents
+// the window, Qt may report it at the screen's corner for a moment, and that
+// would take it for a window whose title bar is off the screen.
 class TitleBarCheck : public QObject {
  public:
-  explicit TitleBarCheck(QWidget& window) : QObject(&window), window_(window) {
+  TitleBarCheck(QWidget& window, QPoint wanted)
+      : QObject(&window), window_(window), wanted_(wanted) {
     window.installEventFilter(this);
   }
 
@@ -29,8 +33,8 @@ class TitleBarCheck : public QObject {
     if (watched == &window_ && (type == QEvent::Move || type == QEvent::Resize) &&
         window_.isVisible() && FrameKnown(window_)) {
       window_.removeEventFilter(this);
-      const QPoint placed = FramePositionWithTitleBarOnScreen(window_, window_.pos());
-      if (placed != window_.pos()) window_.move(placed);
+      const QPoint placed = FramePositionWithTitleBarOnScreen(window_, wanted_);
+      if (placed != wanted_) window_.move(placed);
       deleteLater();
     }
     return false;
@@ -38,6 +42,7 @@ class TitleBarCheck : public QObject {
 
  private:
   QWidget& window_;
+  QPoint wanted_;
 };
 
 }  // namespace
@@ -61,11 +66,11 @@ QPoint FramePositionWithTitleBarOnScreen(const QWidget& window, QPoint frame) {
   return {placed.x, placed.y};
 }
 
-void CheckTitleBarWhenFramed(QWidget& window) {
+void CheckTitleBarWhenFramed(QWidget& window, QPoint wanted) {
   for (QObject* child : window.children()) {
     if (dynamic_cast<TitleBarCheck*>(child)) return;
   }
-  new TitleBarCheck(window);
+  new TitleBarCheck(window, wanted);
 }
 
 }  // namespace quorvel::ui

@@ -18,8 +18,9 @@ bool FrameKnown(const QWidget& window);
 // that a window that was reachable stays put.
 QPoint FramePositionWithTitleBarOnScreen(const QWidget& window, QPoint frame);
 
-// Checks the title bar once more, with the real frame, as soon as the window
-// manager has framed `window`; moves it only when no screen shows it.
-void CheckTitleBarWhenFramed(QWidget& window);
+// Checks the title bar of the frame position `wanted` once more, with the
+// real frame, as soon as the window manager has framed `window`; moves the
+// window only when no screen shows that title bar.
+void CheckTitleBarWhenFramed(QWidget& window, QPoint wanted);
 
 }  // namespace quorvel::ui

@@ -154,7 +154,7 @@ void QtPlatform::MoveMainWindow(Position position) {
   }
   // The frame's real size is known only once the window manager has framed
   // the window; the title bar is checked again then.
-  if (!FrameKnown(*window_)) CheckTitleBarWhenFramed(*window_);
+  if (!FrameKnown(*window_)) CheckTitleBarWhenFramed(*window_, QPoint(x, y));
 }
 
 // Our own viewer stands in for the system's HTML help viewer. It runs in a

@@ -20,6 +20,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
+source .ci/x11.sh
 
 ensure_packages xvfb xauth xdotool xclip x11-utils openbox dbus-daemon at-spi2-core \
   python3-pyatspi
@@ -41,19 +42,6 @@ mkdir -m 700 "$work/runtime" "$work/bus-runtime"
 cp "$program" "$help_file" "$app/"
 
 xvfb_pid='' wm_pid='' bus_pid='' spy_pid='' first_pid='' second_pid=''
-# stop PID: ends a process of this run, forcibly if it does not end soon.
-stop() {
-  [ -n "$1" ] || return 0
-  kill "$1" 2>/dev/null || return 0
-  local _
-  for _ in $(seq 30); do
-    kill -0 "$1" 2>/dev/null || break
-    [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = Z ] && break
-    sleep 0.1
-  done
-  kill -9 "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
 cleanup() {
   local pid
   for pid in "$second_pid" "$first_pid" "$spy_pid" "$wm_pid" "$bus_pid" "$xvfb_pid"; do
@@ -73,16 +61,6 @@ fail() {
     fi
   done
   exit 1
-}
-
-# Every X tool gets a time limit, so that nothing can hang the stage.
-x() { timeout 10 "$@"; }
-
-# running PID: the child PID has not ended yet (a zombie has ended).
-running() {
-  local state
-  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
-  [ "$state" != Z ]
 }
 
 # wait_exit PID SECONDS: waits for the child to end; its status in $status.
@@ -124,24 +102,6 @@ listed_at() {
       if (!seen && listed) { seen = 1; if (off == "") { print NR, $1; exit } }
       else if (seen && !listed && off != "") { print NR, $1; exit }
     }' "$logs/clients.log"
-}
-
-# frame_position WINDOW: "X Y" of the outer frame's top-left corner on the
-# screen, from the client's place and the frame extents the window manager
-# announces; checked against the frame window itself.
-frame_position() {
-  local window=$1 cx cy extents left top parent px py
-  cx=$(x xwininfo -id "$window" | awk '/Absolute upper-left X/{print $NF}')
-  cy=$(x xwininfo -id "$window" | awk '/Absolute upper-left Y/{print $NF}')
-  extents=$(x xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')
-  [ -n "$extents" ] || fail "the window manager announces no frame extents"
-  IFS=', ' read -r left _ top _ <<<"$extents"
-  parent=$(x xwininfo -id "$window" -children | awk '/Parent window id/{print $4}')
-  px=$(x xwininfo -id "$parent" | awk '/Absolute upper-left X/{print $NF}')
-  py=$(x xwininfo -id "$parent" | awk '/Absolute upper-left Y/{print $NF}')
-  [ "$((cx - left)) $((cy - top))" = "$px $py" ] ||
-    fail "frame extents ($extents) and frame window ($px,$py) disagree for client at $cx,$cy"
-  echo "$((cx - left)) $((cy - top))"
 }
 
 # Files under the scratch directory with size and time: what a process wrote.
@@ -390,7 +350,8 @@ for _ in $(seq 50); do
   [ "$(frame_position "$main")" = "$want_x $want_y" ] && break
   sleep 0.1
 done
-read -r frame_x frame_y <<<"$(frame_position "$main")"
+frame=$(frame_position "$main") || fail "the main window's frame cannot be found"
+read -r frame_x frame_y <<<"$frame"
 [ "$frame_x $frame_y" = "$want_x $want_y" ] ||
   fail "the window's frame is at $frame_x,$frame_y after moving it to $want_x,$want_y"
 note "main window's frame moved to $frame_x,$frame_y"
@@ -419,8 +380,6 @@ first_pid=
 [ "$status" = 0 ] || fail "the program ended with status $status after its close box was clicked"
 note "closed by the close box at $close_x,$close_y: the program ended with status 0"
 
-# 6. The settings file: three lines, CR LF, the frame's position in twips.
-number_text() { if [ "$1" -ge 0 ]; then echo " $1"; else echo "$1"; fi; }
 settings=$app/QuorvelCalc.ini
 [ -f "$settings" ] || fail "no QuorvelCalc.ini beside the program; it holds: $(ls -A "$app")"
 printf '[System]\r\nXPosition=%s\r\nYPosition=%s\r\n' \

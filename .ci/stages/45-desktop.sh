@@ -17,6 +17,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
+source .ci/x11.sh
 
 ensure_packages xvfb xauth xdotool x11-utils netpbm imagemagick procps openbox
 
@@ -41,17 +42,6 @@ cp "$program" "$help_file" "$app/"
 settings=$app/QuorvelCalc.ini
 
 xvfb_pid='' wm_pid='' pid=''
-stop() {
-  [ -n "$1" ] || return 0
-  kill "$1" 2>/dev/null || return 0
-  local _
-  for _ in $(seq 30); do
-    running "$1" || break
-    sleep 0.1
-  done
-  kill -9 "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
 cleanup() {
   local p
   for p in "$pid" "$wm_pid" "$xvfb_pid"; do stop "$p"; done
@@ -71,15 +61,6 @@ fail() {
   exit 1
 }
 
-x() { timeout 10 "$@"; }
-
-# running PID: the child has not ended yet (a zombie has ended).
-running() {
-  local state
-  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
-  [ "$state" != Z ]
-}
-
 # find_window PID TITLE SECONDS: a mapped window of the process with exactly
 # that title.
 find_window() {
@@ -96,23 +77,6 @@ find_window() {
     [ "$tries" -gt 0 ] || return 1
     sleep 0.05
   done
-}
-
-# frame_position WINDOW: "X Y" of the outer frame on the screen, from the
-# client's place and the frame extents that the window manager announces,
-# checked against the frame window itself.
-frame_position() {
-  local window=$1 cx cy extents left top parent px py
-  cx=$(x xwininfo -id "$window" | awk '/Absolute upper-left X/{print $NF}')
-  cy=$(x xwininfo -id "$window" | awk '/Absolute upper-left Y/{print $NF}')
-  extents=$(x xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')
-  [ -n "$extents" ] || return 1
-  IFS=', ' read -r left _ top _ <<<"$extents"
-  parent=$(x xwininfo -id "$window" -children | awk '/Parent window id/{print $4}')
-  px=$(x xwininfo -id "$parent" | awk '/Absolute upper-left X/{print $NF}')
-  py=$(x xwininfo -id "$parent" | awk '/Absolute upper-left Y/{print $NF}')
-  [ "$((cx - left)) $((cy - top))" = "$px $py" ] || return 1
-  echo "$((cx - left)) $((cy - top))"
 }
 
 # stacking: the managed windows, bottom to top, as decimal ids.
@@ -275,7 +239,6 @@ close_by() {
   [ "$linger" -le 1000 ] || fail "the process lingered $linger ms after its window closed by $1"
 }
 
-number_text() { if [ "$1" -ge 0 ]; then echo " $1"; else echo "$1"; fi; }
 # saved: "X Y" of the settings file in pixels.
 saved() {
   local sx sy

@@ -1,8 +1,8 @@
 #include "core/form1.h"
 
 #include "core/keys.h"
-#include "core/utf8.h"
 #include "core/platform.h"
+#include "core/utf8.h"
 
 namespace quorvel {
 

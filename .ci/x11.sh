@@ -1,0 +1,46 @@
+# Shared by the stages that drive the program on a virtual X screen: X tools
+# with a time limit, waiting for processes, and where a window's frame stands.
+# Sourced, not run.
+
+x() { timeout 10 "$@"; }
+
+# running PID: the child has not ended yet (a zombie has ended).
+running() {
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+  [ "$state" != Z ]
+}
+
+# stop PID: ends a process of the run, forcibly if it does not end soon.
+stop() {
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null || return 0
+  local _
+  for _ in $(seq 30); do
+    running "$1" || break
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
+# frame_position WINDOW: "X Y" of the outer frame on the screen, from the
+# client's place and the frame extents that the window manager announces,
+# checked against the frame window itself.
+frame_position() {
+  local window=$1 cx cy extents left top parent px py
+  cx=$(x xwininfo -id "$window" | awk '/Absolute upper-left X/{print $NF}')
+  cy=$(x xwininfo -id "$window" | awk '/Absolute upper-left Y/{print $NF}')
+  extents=$(x xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')
+  [ -n "$extents" ] || return 1
+  IFS=', ' read -r left _ top _ <<<"$extents"
+  parent=$(x xwininfo -id "$window" -children | awk '/Parent window id/{print $4}')
+  px=$(x xwininfo -id "$parent" | awk '/Absolute upper-left X/{print $NF}')
+  py=$(x xwininfo -id "$parent" | awk '/Absolute upper-left Y/{print $NF}')
+  [ "$((cx - left)) $((cy - top))" = "$px $py" ] || return 1
+  echo "$((cx - left)) $((cy - top))"
+}
+
+# number_text N: N as the settings file writes a number, a blank before a
+# positive one.
+number_text() { if [ "$1" -ge 0 ]; then echo " $1"; else echo "$1"; fi; }

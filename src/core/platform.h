@@ -35,6 +35,12 @@ class Platform {
   // its end. The window shows the progress once the work has taken more
   // than a moment, and keeps painting meanwhile.
   virtual void Progress(std::size_t done, std::size_t total) = 0;
+  // What the user asked for in one click or key, and the showing of its
+  // result, may report its progress in several parts between these two:
+  // the parts share one progress display, and the moment before it shows
+  // counts from the first.
+  virtual void BeginWork() = 0;
+  virtual void EndWork() = 0;
 
   // The decimal and digit-group separators of the user's number format.
   virtual NumberFormat UserNumberFormat() = 0;
@@ -71,6 +77,18 @@ class Platform {
   // Starts a program in its own window, without waiting for it; false when
   // it cannot be started.
   virtual bool StartProgram(const std::string& path) = 0;
+};
+
+// One piece of work the user asked for, from its start to its end.
+class WorkSpan {
+ public:
+  explicit WorkSpan(Platform& platform) : platform_(platform) { platform_.BeginWork(); }
+  ~WorkSpan() { platform_.EndWork(); }
+  WorkSpan(const WorkSpan&) = delete;
+  WorkSpan& operator=(const WorkSpan&) = delete;
+
+ private:
+  Platform& platform_;
 };
 
 // Reports a loop over a long text to the platform: its start, a step now

@@ -14,6 +14,7 @@
 
 #include "core/calculator.h"
 #include "core/indicators.h"
+#include "core/platform.h"
 #include "shell/main_window.h"
 #include "ui/face_button.h"
 #include "ui/form1_layout.h"
@@ -258,6 +259,8 @@ ModelTextWidget* Form1Window::TextWidgetFor(Ctl control) const {
 }
 
 void Form1Window::Route(const std::function<void()>& action) {
+  // The handler's long work and the mirror of a long result show as one.
+  const WorkSpan work(model_.platform);
   TakeUserEdits();
   action();
   Mirror();

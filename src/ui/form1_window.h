@@ -44,6 +44,7 @@ class Form1Window : public QMainWindow, public TextBoxHost {
   void CaretMoved(Ctl control) override;
   void TextChangedBehindTheModel(Ctl control) override;
   void AfterNativeEdit(Ctl control) override;
+  Platform& platform() override { return model_.platform; }
 
  signals:
   // A new value on display, or a status message (`alert` for an error), as

@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <limits>
 
 #include "ui/key_mapping.h"
@@ -68,6 +69,45 @@ void RouteCommit(Ctl control, TextBoxHost& host, QInputMethodEvent* event) {
   // typed through the model, as typed keys are.
   if (!event->commitString().isEmpty()) host.RouteCommittedText(control, event->commitString());
   event->accept();
+}
+
+// The lengths of the start and the end two texts have in common, which
+// never overlap and never split a surrogate pair.
+struct CommonEnds {
+  qsizetype head = 0;
+  qsizetype tail = 0;
+};
+
+CommonEnds CommonEndsOf(QStringView shown, QStringView wanted) {
+  const qsizetype shorter = std::min(shown.size(), wanted.size());
+  CommonEnds same;
+  while (same.head < shorter && shown[same.head] == wanted[same.head]) ++same.head;
+  while (same.tail < shorter - same.head &&
+         shown[shown.size() - 1 - same.tail] == wanted[wanted.size() - 1 - same.tail]) {
+    ++same.tail;
+  }
+  if (same.head > 0 && shown[same.head - 1].isHighSurrogate()) --same.head;
+  if (same.tail > 0 && shown[shown.size() - same.tail].isLowSurrogate()) --same.tail;
+  return same;
+}
+
+// A change of up to this many characters is shown in one go; a longer one
+// in steps of about this many.
+constexpr qsizetype kCharactersPerStep = qsizetype{1} << 16;
+
+// Where the line that starts at `from` ends: at its line break, or at the
+// end of the text.
+qsizetype LineEnd(QStringView text, qsizetype from) {
+  const qsizetype found = text.indexOf(QLatin1Char('\n'), from);
+  return found < 0 ? text.size() : found;
+}
+
+// The end of the step that starts at `from`: after the first line break
+// that follows a step's length of characters, or at the end of the text.
+qsizetype StepEnd(QStringView text, qsizetype from) {
+  if (text.size() - from <= kCharactersPerStep) return text.size();
+  const qsizetype found = text.indexOf(QLatin1Char('\n'), from + kCharactersPerStep);
+  return found < 0 ? text.size() : found + 1;
 }
 
 }  // namespace
@@ -222,25 +262,7 @@ void ModelTextEdit::PushFrom(const TextBox& box) {
   wanted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   const QString shown = toPlainText();
   const bool text_changed = shown != wanted;
-  if (text_changed) {
-    // Only the part that differs is replaced, so that a long list keeps its
-    // scroll position and a keystroke costs no more than reading the text.
-    const qsizetype shorter = std::min(shown.size(), wanted.size());
-    qsizetype head = 0;
-    while (head < shorter && shown.at(head) == wanted.at(head)) ++head;
-    qsizetype tail = 0;
-    while (tail < shorter - head &&
-           shown.at(shown.size() - 1 - tail) == wanted.at(wanted.size() - 1 - tail)) {
-      ++tail;
-    }
-    // Never split a surrogate pair.
-    if (head > 0 && shown.at(head - 1).isHighSurrogate()) --head;
-    if (tail > 0 && shown.at(shown.size() - tail).isLowSurrogate()) --tail;
-    QTextCursor edit(document());
-    edit.setPosition(static_cast<int>(head));
-    edit.setPosition(static_cast<int>(shown.size() - tail), QTextCursor::KeepAnchor);
-    edit.insertText(wanted.mid(head, wanted.size() - tail - head));
-  }
+  if (text_changed) ShowText(shown, wanted);
   const int anchor = WidgetPosition(wanted, box.SelStart());
   const int position = WidgetPosition(wanted, box.SelStart() + box.SelLength());
   // Set again after an edit even where it stands: Up and Down then keep the
@@ -250,6 +272,100 @@ void ModelTextEdit::PushFrom(const TextBox& box) {
     cursor.setPosition(anchor);
     cursor.setPosition(position, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+  }
+}
+
+// Only the part that differs is replaced, so that a long list keeps its
+// scroll position and a keystroke costs no more than reading the text.
+void ModelTextEdit::ShowText(const QString& shown, const QString& wanted) {
+  const CommonEnds same = CommonEndsOf(shown, wanted);
+  qsizetype head = same.head;
+  qsizetype old_end = shown.size() - same.tail;
+  qsizetype new_end = wanted.size() - same.tail;
+  if ((old_end - head) + (new_end - head) <= kCharactersPerStep) {
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    edit.setPosition(static_cast<int>(head));
+    edit.setPosition(static_cast<int>(old_end), QTextCursor::KeepAnchor);
+    edit.insertText(wanted.mid(head, new_end - head));
+    edit.endEditBlock();
+    return;
+  }
+  // A long change: whole lines, in steps, between which the window paints
+  // and shows the progress. The text document takes a couple of
+  // microseconds for each line it gains, which a million lines make
+  // seconds.
+  head = head == 0 ? 0 : shown.lastIndexOf(QLatin1Char('\n'), head - 1) + 1;
+  const qsizetype line_end = shown.indexOf(QLatin1Char('\n'), old_end);
+  const qsizetype widen = (line_end < 0 ? shown.size() : line_end) - old_end;
+  old_end += widen;
+  new_end += widen;
+  const QStringView old_lines = QStringView(shown).sliced(head, old_end - head);
+  const QStringView new_lines = QStringView(wanted).sliced(head, new_end - head);
+  ProgressMeter progress(host_.platform(),
+                         static_cast<std::size_t>(old_lines.size() + new_lines.size()));
+  // A list tidied or changed line for line keeps its lines and only the
+  // characters that differ are replaced, which costs far less than new
+  // lines do.
+  if (old_lines.count(QLatin1Char('\n')) == new_lines.count(QLatin1Char('\n'))) {
+    ReplaceLineByLine(static_cast<int>(head), old_lines, new_lines, progress);
+  } else {
+    ReplaceInSteps(static_cast<int>(head), old_lines, new_lines, progress);
+  }
+}
+
+void ModelTextEdit::ReplaceLineByLine(int at, QStringView old_lines, QStringView new_lines,
+                                      ProgressMeter& progress) {
+  QTextCursor edit(document());
+  edit.beginEditBlock();
+  qsizetype next_step = kCharactersPerStep;
+  for (qsizetype o = 0, n = 0;;) {
+    const qsizetype old_break = LineEnd(old_lines, o);
+    const qsizetype new_break = LineEnd(new_lines, n);
+    const QStringView old_line = old_lines.sliced(o, old_break - o);
+    const QStringView new_line = new_lines.sliced(n, new_break - n);
+    if (old_line != new_line) {
+      const CommonEnds same = CommonEndsOf(old_line, new_line);
+      edit.setPosition(at + static_cast<int>(same.head));
+      edit.setPosition(at + static_cast<int>(old_line.size() - same.tail), QTextCursor::KeepAnchor);
+      edit.insertText(
+          new_line.sliced(same.head, new_line.size() - same.tail - same.head).toString());
+    }
+    at += static_cast<int>(new_line.size()) + 1;
+    if (old_break == old_lines.size()) break;
+    o = old_break + 1;
+    n = new_break + 1;
+    if (o + n >= next_step) {
+      edit.endEditBlock();
+      progress.At(static_cast<std::size_t>(o + n));
+      next_step = o + n + kCharactersPerStep;
+      edit.beginEditBlock();
+    }
+  }
+  edit.endEditBlock();
+}
+
+void ModelTextEdit::ReplaceInSteps(int at, QStringView old_lines, QStringView new_lines,
+                                   ProgressMeter& progress) {
+  QTextCursor edit(document());
+  // Out with the old lines, a step at a time from the front ...
+  qsizetype done = 0;
+  while (done < old_lines.size()) {
+    const qsizetype end = StepEnd(old_lines, done);
+    edit.setPosition(at);
+    edit.setPosition(at + static_cast<int>(end - done), QTextCursor::KeepAnchor);
+    edit.removeSelectedText();
+    done = end;
+    progress.At(static_cast<std::size_t>(done));
+  }
+  // ... then in with the new ones.
+  for (qsizetype from = 0; from < new_lines.size();) {
+    const qsizetype end = StepEnd(new_lines, from);
+    edit.setPosition(at);
+    edit.insertText(new_lines.sliced(from, end - from).toString());
+    at += static_cast<int>(end - from);
+    from = end;
+    progress.At(static_cast<std::size_t>(old_lines.size() + from));
   }
 }
 

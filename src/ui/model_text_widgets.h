@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 
 #include "core/controls.h"
+#include "core/platform.h"
 #include "core/text_box.h"
 
 class QKeyEvent;
@@ -39,6 +40,8 @@ class TextBoxHost {
   virtual void TextChangedBehindTheModel(Ctl control) = 0;
   // Takes what the widget's own handling of a key or the mouse did.
   virtual void AfterNativeEdit(Ctl control) = 0;
+  // Where showing a long text reports its progress.
+  virtual Platform& platform() = 0;
 };
 
 // Copies between a text widget and its model. Positions in the model count
@@ -104,6 +107,11 @@ class ModelTextEdit : public QPlainTextEdit, public ModelTextWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void ShowText(const QString& shown, const QString& wanted);
+  void ReplaceLineByLine(int at, QStringView old_lines, QStringView new_lines,
+                         ProgressMeter& progress);
+  void ReplaceInSteps(int at, QStringView old_lines, QStringView new_lines,
+                      ProgressMeter& progress);
   static int ModelPosition(const QString& plain, int widget_position);
   static int WidgetPosition(const QString& plain, int model_position);
   Ctl control_;

@@ -35,6 +35,8 @@ QtPlatform::~QtPlatform() {
 void QtPlatform::SetMainWindow(Form1Window* window) { window_ = window; }
 
 void QtPlatform::ShowMessage(const std::string& text, const std::string& title) {
+  // A message never stands behind a progress dialog of finished work.
+  EndProgress();
   if (window_) window_->Mirror();
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -46,6 +48,8 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title) 
 }
 
 void QtPlatform::DoEvents() {
+  // The handler lets the user in: no progress dialog blocks the way.
+  EndProgress();
   if (window_) window_->Mirror();
   QCoreApplication::processEvents();
 }
@@ -60,7 +64,6 @@ namespace {
 const QString kOwnTextType = QStringLiteral("application/x-quorvel-calculator-text");
 
 // Work that ends sooner than this shows no progress dialog.
-constexpr qint64 kProgressAfterMs = 200;
 constexpr int kProgressSteps = 1000;
 
 }  // namespace
@@ -86,17 +89,19 @@ bool QtPlatform::ClipboardTextIsOwn() {
 }
 
 void QtPlatform::Progress(std::size_t done, std::size_t total) {
-  if (done == 0 || !work_clock_.isValid()) work_clock_.start();
   if (done >= total) {
-    progress_.reset();
-    work_clock_.invalidate();
+    // Within one piece of work the next part may follow at once: the
+    // dialog stays until the whole is done.
+    if (work_depth_ == 0) EndProgress();
     return;
   }
+  if (!work_clock_.isValid() || (done == 0 && work_depth_ == 0)) work_clock_.start();
   if (!progress_) {
-    if (work_clock_.elapsed() < kProgressAfterMs) return;
+    if (work_clock_.elapsed() < progress_after_ms_) return;
     // Modal to the window, without a cancel button: the handler that does
     // the work runs to its end, and the user's input waits for it.
     progress_ = std::make_unique<QProgressDialog>(window_);
+    progress_->setObjectName(QStringLiteral("WorkProgress"));
     progress_->setWindowTitle(window_ ? window_->windowTitle() : QString());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setCancelButton(nullptr);
@@ -110,6 +115,24 @@ void QtPlatform::Progress(std::size_t done, std::size_t total) {
   // handler.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+void QtPlatform::BeginWork() { ++work_depth_; }
+
+void QtPlatform::EndWork() {
+  if (work_depth_ > 0 && --work_depth_ == 0) EndProgress();
+}
+
+void QtPlatform::EndProgress() {
+  if (progress_) {
+    const bool was_active = progress_->isActiveWindow();
+    progress_.reset();
+    // The user goes back to the window the dialog stood over.
+    if (was_active && window_) window_->activateWindow();
+  }
+  work_clock_.invalidate();
+}
+
+void QtPlatform::SetProgressDelay(qint64 milliseconds) { progress_after_ms_ = milliseconds; }
 
 NumberFormat QtPlatform::UserNumberFormat() {
   // The default locale is the system's unless the program (or a test) has

@@ -30,6 +30,8 @@ class QtPlatform : public Platform {
   std::string ClipboardText() override;
   bool ClipboardTextIsOwn() override;
   void Progress(std::size_t done, std::size_t total) override;
+  void BeginWork() override;
+  void EndWork() override;
   NumberFormat UserNumberFormat() override;
   std::string ProgramDirectory() override;
   std::string ConfigDirectory() override;
@@ -50,12 +52,18 @@ class QtPlatform : public Platform {
   // Whether a viewer this platform started is still running.
   bool HelpViewerRunning() const;
 
+  // How long work runs before its progress dialog shows (200 ms).
+  void SetProgressDelay(qint64 milliseconds);
+
  private:
   QPointer<Form1Window> window_;
   // Made when first asked for, so that start-up does not pay for it.
   QPointer<AboutWindow> about_;  // the main window's
   // Long work: timed from its start; the dialog once it takes a while.
+  void EndProgress();
   QElapsedTimer work_clock_;
+  qint64 progress_after_ms_ = 200;
+  int work_depth_ = 0;
   std::unique_ptr<QProgressDialog> progress_;
   // The viewers' processes are its children, watched until they end.
   std::unique_ptr<QObject> help_viewers_;

@@ -41,6 +41,8 @@ class FakePlatform : public Platform {
   void Progress(std::size_t done, std::size_t total) override {
     progress.emplace_back(done, total);
   }
+  void BeginWork() override {}
+  void EndWork() override {}
   NumberFormat UserNumberFormat() override { return number_format; }
   std::string ProgramDirectory() override { return program_directory; }
   std::string ConfigDirectory() override { return config_directory; }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include <string>
@@ -32,8 +33,14 @@ class WindowTestPlatform : public ui::QtPlatform {
   // The build's program directory, where the help file lies, unless a test
   // moves it.
   std::string ProgramDirectory() override { return program_directory; }
+  // Told of each progress report once the window has shown it.
+  void Progress(std::size_t done, std::size_t total) override {
+    ui::QtPlatform::Progress(done, total);
+    if (on_progress) on_progress(done, total);
+  }
   std::vector<Message> messages;
   std::string program_directory = QUORVEL_PROGRAM_DIR;
+  std::function<void(std::size_t done, std::size_t total)> on_progress;
 };
 
 class WindowFixture {

@@ -17,6 +17,7 @@
 #include "core/platform.h"
 #include "shell/main_window.h"
 #include "ui/face_button.h"
+#include "ui/fitting_label.h"
 #include "ui/form1_layout.h"
 #include "ui/key_mapping.h"
 #include "ui/status_label.h"
@@ -85,8 +86,16 @@ void Form1Window::BuildWidgets(QWidget* client) {
         widget = new ModelTextEdit(control, *this, parent);
         break;
       case WidgetKind::Label: {
-        // The status bar cuts a long text visibly, with an ellipsis.
-        auto* label = control == Ctl::Label4 ? new StatusLabel(parent) : new QLabel(parent);
+        // The status bar cuts a long text visibly, with an ellipsis; the
+        // line number of a long list widens its label.
+        QLabel* label = nullptr;
+        if (control == Ctl::Label4) {
+          label = new StatusLabel(parent);
+        } else if (control == Ctl::LabelLineNum) {
+          label = new FittingLabel(parent);
+        } else {
+          label = new QLabel(parent);
+        }
         label->setAlignment(AlignmentOf(spec.align));
         label->setWordWrap(spec.height >= 375);  // room for two lines
         widget = label;
@@ -309,6 +318,8 @@ void Form1Window::Mirror() {
         if (control == Ctl::Label4) {
           static_cast<StatusLabel*>(qlabel)->TextChanged();
           AnnounceStatus(qlabel, label->Caption);
+        } else if (control == Ctl::LabelLineNum) {
+          static_cast<FittingLabel*>(qlabel)->TextChanged();
         }
       }
       visible = label->Visible;

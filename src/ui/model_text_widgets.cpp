@@ -304,22 +304,20 @@ void ModelTextEdit::ShowText(const QString& shown, const QString& wanted) {
   const QStringView new_lines = QStringView(wanted).sliced(head, new_end - head);
   ProgressMeter progress(host_.platform(),
                          static_cast<std::size_t>(old_lines.size() + new_lines.size()));
-  // A list tidied or changed line for line keeps its lines and only the
-  // characters that differ are replaced, which costs far less than new
-  // lines do.
-  if (old_lines.count(QLatin1Char('\n')) == new_lines.count(QLatin1Char('\n'))) {
-    ReplaceLineByLine(static_cast<int>(head), old_lines, new_lines, progress);
-  } else {
-    ReplaceInSteps(static_cast<int>(head), old_lines, new_lines, progress);
-  }
+  ReplaceLines(static_cast<int>(head), old_lines, new_lines, progress);
 }
 
-void ModelTextEdit::ReplaceLineByLine(int at, QStringView old_lines, QStringView new_lines,
-                                      ProgressMeter& progress) {
+// Line for line first: a line that stays a line only has the characters
+// that differ replaced, which costs far less than a new line does. Lines
+// left over are then taken out or put in, in steps.
+void ModelTextEdit::ReplaceLines(int at, QStringView old_lines, QStringView new_lines,
+                                 ProgressMeter& progress) {
   QTextCursor edit(document());
-  edit.beginEditBlock();
+  qsizetype o = 0;
+  qsizetype n = 0;
   qsizetype next_step = kCharactersPerStep;
-  for (qsizetype o = 0, n = 0;;) {
+  edit.beginEditBlock();
+  for (;;) {
     const qsizetype old_break = LineEnd(old_lines, o);
     const qsizetype new_break = LineEnd(new_lines, n);
     const QStringView old_line = old_lines.sliced(o, old_break - o);
@@ -331,10 +329,13 @@ void ModelTextEdit::ReplaceLineByLine(int at, QStringView old_lines, QStringView
       edit.insertText(
           new_line.sliced(same.head, new_line.size() - same.tail - same.head).toString());
     }
-    at += static_cast<int>(new_line.size()) + 1;
-    if (old_break == old_lines.size()) break;
-    o = old_break + 1;
-    n = new_break + 1;
+    at += static_cast<int>(new_line.size());
+    o = old_break;
+    n = new_break;
+    if (o == old_lines.size() || n == new_lines.size()) break;
+    ++at;
+    ++o;
+    ++n;
     if (o + n >= next_step) {
       edit.endEditBlock();
       progress.At(static_cast<std::size_t>(o + n));
@@ -343,29 +344,22 @@ void ModelTextEdit::ReplaceLineByLine(int at, QStringView old_lines, QStringView
     }
   }
   edit.endEditBlock();
-}
-
-void ModelTextEdit::ReplaceInSteps(int at, QStringView old_lines, QStringView new_lines,
-                                   ProgressMeter& progress) {
-  QTextCursor edit(document());
-  // Out with the old lines, a step at a time from the front ...
-  qsizetype done = 0;
-  while (done < old_lines.size()) {
-    const qsizetype end = StepEnd(old_lines, done);
+  // What is left of one side starts with a line break.
+  while (o < old_lines.size()) {
+    const qsizetype end = StepEnd(old_lines, o);
     edit.setPosition(at);
-    edit.setPosition(at + static_cast<int>(end - done), QTextCursor::KeepAnchor);
+    edit.setPosition(at + static_cast<int>(end - o), QTextCursor::KeepAnchor);
     edit.removeSelectedText();
-    done = end;
-    progress.At(static_cast<std::size_t>(done));
+    o = end;
+    progress.At(static_cast<std::size_t>(o + n));
   }
-  // ... then in with the new ones.
-  for (qsizetype from = 0; from < new_lines.size();) {
-    const qsizetype end = StepEnd(new_lines, from);
+  while (n < new_lines.size()) {
+    const qsizetype end = StepEnd(new_lines, n);
     edit.setPosition(at);
-    edit.insertText(new_lines.sliced(from, end - from).toString());
-    at += static_cast<int>(end - from);
-    from = end;
-    progress.At(static_cast<std::size_t>(old_lines.size() + from));
+    edit.insertText(new_lines.sliced(n, end - n).toString());
+    at += static_cast<int>(end - n);
+    n = end;
+    progress.At(static_cast<std::size_t>(o + n));
   }
 }
 

@@ -108,10 +108,7 @@ class ModelTextEdit : public QPlainTextEdit, public ModelTextWidget {
 
  private:
   void ShowText(const QString& shown, const QString& wanted);
-  void ReplaceLineByLine(int at, QStringView old_lines, QStringView new_lines,
-                         ProgressMeter& progress);
-  void ReplaceInSteps(int at, QStringView old_lines, QStringView new_lines,
-                      ProgressMeter& progress);
+  void ReplaceLines(int at, QStringView old_lines, QStringView new_lines, ProgressMeter& progress);
   static int ModelPosition(const QString& plain, int widget_position);
   static int WidgetPosition(const QString& plain, int model_position);
   Ctl control_;

@@ -18,6 +18,7 @@
 #include "ui/form1_window.h"
 #include "ui/frame_placement.h"
 #include "ui/help_process.h"
+#include "ui/work_progress.h"
 
 namespace quorvel::ui {
 
@@ -63,9 +64,6 @@ namespace {
 // the user's number format.
 const QString kOwnTextType = QStringLiteral("application/x-quorvel-calculator-text");
 
-// Work that ends sooner than this shows no progress dialog.
-constexpr int kProgressSteps = 1000;
-
 }  // namespace
 
 void QtPlatform::ClipboardSetText(const std::string& text) {
@@ -98,19 +96,10 @@ void QtPlatform::Progress(std::size_t done, std::size_t total) {
   if (!work_clock_.isValid() || (done == 0 && work_depth_ == 0)) work_clock_.start();
   if (!progress_) {
     if (work_clock_.elapsed() < progress_after_ms_) return;
-    // Modal to the window, without a cancel button: the handler that does
-    // the work runs to its end, and the user's input waits for it.
-    progress_ = std::make_unique<QProgressDialog>(window_);
-    progress_->setObjectName(QStringLiteral("WorkProgress"));
-    progress_->setWindowTitle(window_ ? window_->windowTitle() : QString());
-    progress_->setWindowModality(Qt::WindowModal);
-    progress_->setCancelButton(nullptr);
-    progress_->setMinimumDuration(0);
-    progress_->setRange(0, kProgressSteps);
+    progress_ = std::make_unique<WorkProgress>(window_);
     progress_->show();
   }
-  progress_->setValue(
-      static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kProgressSteps));
+  progress_->ShowProgress(done, total);
   // Painting and the like, but no input: the model is in the middle of a
   // handler.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -3,7 +3,6 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -14,6 +13,7 @@ namespace quorvel::ui {
 
 class AboutWindow;
 class Form1Window;
+class WorkProgress;
 
 class QtPlatform : public Platform {
  public:
@@ -64,7 +64,7 @@ class QtPlatform : public Platform {
   QElapsedTimer work_clock_;
   qint64 progress_after_ms_ = 200;
   int work_depth_ = 0;
-  std::unique_ptr<QProgressDialog> progress_;
+  std::unique_ptr<WorkProgress> progress_;
   // The viewers' processes are its children, watched until they end.
   std::unique_ptr<QObject> help_viewers_;
   QString help_program_;

@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QTextBlock>
+#include "ui/work_progress.h"
 
 #include "window_fixture.h"
 
@@ -52,6 +52,8 @@ class LongListWindowTest : public QObject, public quorvel::testing::WindowFixtur
     QTest::newRow("line added at the end") << "1\n2"
                                            << "1\n2\n";
     QTest::newRow("long list tidied line for line") << tidy << Lines(40000, QStringLiteral("#.50"));
+    QTest::newRow("long list tidied, a line break added at its end")
+        << tidy << Lines(40000, QStringLiteral("#.50")) + "\n";
     QTest::newRow("long list pasted into an empty one") << "" << tidy;
     QTest::newRow("long list cleared") << tidy << "";
     QTest::newRow("long list put in the middle") << "-100\n7\n8"
@@ -99,16 +101,43 @@ class LongListWindowTest : public QObject, public quorvel::testing::WindowFixtur
     QCOMPARE(model->TextCF.Text(), ModelText(typed));
   }
 
+  void lineNumberShowsWholeInALongList_data() {
+    QTest::addColumn<int>("lines");
+    QTest::newRow("one line") << 1;
+    QTest::newRow("four digits") << 9999;
+    QTest::newRow("five digits") << 32767;
+    QTest::newRow("six digits") << 123456;
+  }
+
+  void lineNumberShowsWholeInALongList() {
+    QFETCH(int, lines);
+    Click("CommandCF");
+    auto* number = Find<QLabel>("LabelLineNum");
+    const QRect designed = number->geometry();
+    SetList(Lines(lines, QStringLiteral("1")), 0);
+    QTest::keyClick(Find("TextCF"), Qt::Key_End, Qt::ControlModifier);
+    const QString expected = QLatin1Char(' ') + QString::number(lines);
+    QCOMPARE(number->text(), expected);
+    QVERIFY2(number->contentsRect().width() >= number->fontMetrics().horizontalAdvance(expected),
+             "the number is cut");
+    QVERIFY(number->parentWidget()->contentsRect().contains(number->geometry()));
+    QCOMPARE(number->geometry().top(), designed.top());
+    // Back at the first line, the label is where it was designed.
+    QTest::keyClick(Find("TextCF"), Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(number->text(), QStringLiteral(" 1"));
+    QCOMPARE(number->geometry(), designed);
+  }
+
   // Long work reports its progress, and a paste with the showing of its
   // result is one piece of work with one progress dialog.
   void longPasteShowsOneProgressDialogThroughout() {
     platform->SetProgressDelay(0);
     int dialogs = 0;
-    QPointer<QProgressDialog> last;
+    QPointer<quorvel::ui::WorkProgress> last;
     std::vector<std::pair<std::size_t, std::size_t>> reports;
     platform->on_progress = [&](std::size_t done, std::size_t total) {
       reports.emplace_back(done, total);
-      auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("WorkProgress"));
+      auto* dialog = window->findChild<quorvel::ui::WorkProgress*>(QStringLiteral("WorkProgress"));
       if (dialog && dialog != last) ++dialogs;
       if (dialog) last = dialog;
     };
@@ -127,7 +156,7 @@ class LongListWindowTest : public QObject, public quorvel::testing::WindowFixtur
     QCOMPARE(starts, 2);
     QCOMPARE(ends, 2);
     QCOMPARE(dialogs, 1);
-    QVERIFY(!window->findChild<QProgressDialog*>());
+    QVERIFY(!window->findChild<quorvel::ui::WorkProgress*>());
     // The window is active again, once the platform has said so.
     QTRY_COMPARE(Focused(), Find("TextCF"));
   }
@@ -135,7 +164,7 @@ class LongListWindowTest : public QObject, public quorvel::testing::WindowFixtur
   void progressDialogLastsAsLongAsTheWork() {
     platform->SetProgressDelay(0);
     auto shown = [&] {
-      return window->findChild<QProgressDialog*>(QStringLiteral("WorkProgress"));
+      return window->findChild<quorvel::ui::WorkProgress*>(QStringLiteral("WorkProgress"));
     };
     platform->Progress(0, 10);
     QVERIFY(shown());
@@ -144,7 +173,7 @@ class LongListWindowTest : public QObject, public quorvel::testing::WindowFixtur
     {
       const quorvel::WorkSpan work(*platform);
       platform->Progress(0, 10);
-      QPointer<QProgressDialog> first = shown();
+      QPointer<quorvel::ui::WorkProgress> first = shown();
       QVERIFY(first);
       platform->Progress(10, 10);
       platform->Progress(0, 4);

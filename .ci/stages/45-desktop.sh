@@ -11,6 +11,8 @@
 # - About stays above the main window when the user clicks the main window,
 #   and the message of its System Info button stays above About and is
 #   painted;
+# - a long paste into the cash-flow editor shows a painted progress dialog
+#   above the main window, which has the keyboard again once it is done;
 # - screenshots of the main window, the open cash-flow editor, About, a
 #   message box and the help viewer, kept in $BUILD_DIR/desktop-screenshots.
 # Uses the build tree that scripts/test made (build/, or $QUORVEL_BUILD_DIR).
@@ -19,7 +21,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 source scripts/lib.sh
 source .ci/x11.sh
 
-ensure_packages xvfb xauth xdotool x11-utils netpbm imagemagick procps openbox
+ensure_packages xvfb xauth xdotool xclip x11-utils netpbm imagemagick procps openbox
 
 started=$(date +%s%N)
 note() { printf '45-desktop: [%5.1f s] %s\n' "$((($(date +%s%N) - started) / 1000000))e-3" "$*"; }
@@ -41,10 +43,10 @@ mkdir -m 700 "$work/runtime"
 cp "$program" "$help_file" "$app/"
 settings=$app/QuorvelCalc.ini
 
-xvfb_pid='' wm_pid='' pid=''
+xvfb_pid='' wm_pid='' pid='' clip_pid=''
 cleanup() {
   local p
-  for p in "$pid" "$wm_pid" "$xvfb_pid"; do stop "$p"; done
+  for p in "$pid" "$clip_pid" "$wm_pid" "$xvfb_pid"; do stop "$p"; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -292,6 +294,42 @@ menu_height=$(($(x xwininfo -id "$main" | awk '/ Height:/{print $NF}') - 488))
 x xdotool mousemove $((cx + 152 + 16)) $((cy + menu_height + 232 + 10)) click 1
 sleep 0.3
 shot cash-flow-editor
+# A long list pasted into the editor: a progress dialog, owned by the main
+# window, above it and painted, until the list is shown; then the main
+# window has the keyboard again.
+awk 'BEGIN { print "-1000000"; for (i = 1; i < 1000000; i++) print "12.5" }' >"$work/list.txt"
+xclip -quiet -selection clipboard -i "$work/list.txt" >/dev/null 2>&1 &
+clip_pid=$!
+sleep 0.3
+x xdotool key ctrl+v
+progress=
+for _ in $(seq 60); do
+  for id in $(x xdotool search --all --pid "$pid" --onlyvisible --name '^Quorvel Calculator$' 2>/dev/null); do
+    [ "$id" != "$main" ] && x xwininfo -id "$id" | grep -q IsViewable && progress=$id
+  done
+  [ -n "$progress" ] && break
+  sleep 0.05
+done
+[ -n "$progress" ] || fail "a long paste showed no progress"
+[ "$(transient_for "$progress")" = "$main" ] || fail "the progress dialog is not owned by the main window"
+above "$progress" "$main" || fail "the progress dialog opened below the main window"
+shot progress "$progress"
+painted=$(colours progress)
+[ "$painted" -ge 8 ] || fail "the progress dialog is not painted: $painted colours"
+for _ in $(seq 600); do
+  x xwininfo -id "$progress" 2>/dev/null | grep -q IsViewable || break
+  sleep 0.05
+done
+x xwininfo -id "$progress" 2>/dev/null | grep -q IsViewable && fail "the progress dialog stayed"
+for _ in $(seq 40); do
+  [ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] && break
+  sleep 0.05
+done
+[ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] ||
+  fail "after the paste the keyboard is not the main window's"
+stop "$clip_pid"
+shot long-list
+note "a long paste showed a painted progress dialog above the main window ($painted colours), then gave the keyboard back"
 # A click into the display: the editor hides as it loses the focus.
 x xdotool mousemove $((cx + 250)) $((cy + menu_height + 70)) click 1
 # help_item N: the Help menu's item N, chosen as a user does: a click on

@@ -6,7 +6,8 @@
 namespace quorvel::ui {
 
 WorkProgress::WorkProgress(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowDoesNotAcceptFocus),
       bar_(new QProgressBar(this)) {
   setObjectName(QStringLiteral("WorkProgress"));
   setWindowTitle(owner ? owner->windowTitle() : QString());

@@ -3,8 +3,8 @@
 // model's, in the middle of a handler, so the dialog lets no input through
 // while it runs: it blocks its window and updates without running the
 // user's events, which would otherwise reach the blocked window and be
-// lost. It asks not to take the focus; where the window manager agrees,
-// keys typed meanwhile reach the main window once the work is done.
+// lost. Nor does it take the keyboard: keys typed meanwhile stay the main
+// window's and reach it, in order, once the work is done.
 
 #include <QDialog>
 #include <cstddef>

@@ -145,23 +145,8 @@ cat >"$work/openbox.xml" <<'EOF'
   </mouse>
 </openbox_config>
 EOF
-# Now and then (about one start in fifty here) openbox fails to open a display
-# that has only just come up, while other clients connect to it fine: it is
-# started again then.
-for attempt in 1 2 3 4 5; do
-  env HOME="$work/bus-home" openbox --sm-disable --config-file "$work/openbox.xml" \
-    >"$logs/wm.log" 2>&1 &
-  wm_pid=$!
-  for _ in $(seq 100); do
-    x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
-    running "$wm_pid" || break
-    sleep 0.1
-  done
-  stop "$wm_pid"
-  wm_pid=
-  sleep 0.2
-done
-[ -n "$wm_pid" ] || fail "openbox did not start (tried $attempt times)"
+start_openbox "$work/bus-home" "$work/openbox.xml" "$logs/wm.log" ||
+  fail "openbox did not start (tried 5 times)"
 [ "$attempt" -eq 1 ] || note "openbox started at the attempt $attempt"
 note "X display $DISPLAY with openbox"
 
@@ -213,11 +198,7 @@ note "main window shown ${splash_ms} ms after the splash (which had gone), 393 p
 
 # 3. Type a calculation into the display and copy the result.
 x xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
-for _ in $(seq 50); do
-  [ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] && break
-  sleep 0.1
-done
-[ "$(x xdotool getwindowfocus)" = "$main" ] || fail "the main window did not get the keyboard focus"
+wait_until 5 has_focus "$main" || fail "the main window did not get the keyboard focus"
 x xdotool type --delay 60 '12+3'
 x xdotool key --delay 60 Return shift+Home ctrl+c
 copied=
@@ -236,20 +217,16 @@ note "typed 12+3 Enter, copied the display: clipboard holds '15'"
 # (Alt+C) copies the table for a spreadsheet; Esc closes it.
 gone() { ! x xdotool search --all --pid "$first_pid" --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 clipboard_line() { x xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | sed -n "${1}p"; }
+clipboard_is() { [ "$(clipboard_line "$1")" = "$2" ]; }
 x xdotool key --delay 60 ctrl+shift+t
 tape=$(find_window "$first_pid" "Calculation Tape" 20) ||
   fail "Ctrl+Shift+T opened no window \"Calculation Tape\""
 x xdotool windowactivate --sync "$tape" >/dev/null 2>&1 || true
 x xdotool key --delay 60 ctrl+a ctrl+c
-for _ in $(seq 50); do
-  [ "$(clipboard_line 1)" = "12  +  3 = 15" ] && break
-  sleep 0.1
-done
-[ "$(clipboard_line 1)" = "12  +  3 = 15" ] ||
+wait_until 5 clipboard_is 1 "12  +  3 = 15" ||
   fail "the tape's copy holds '$(clipboard_line 1)', not '12  +  3 = 15'"
 x xdotool key Escape
-for _ in $(seq 50); do gone "Calculation Tape" && break; sleep 0.1; done
-gone "Calculation Tape" || fail "Esc did not close the calculation tape"
+wait_until 5 gone "Calculation Tape" || fail "Esc did not close the calculation tape"
 note "Ctrl+Shift+T: the tape lists '12  +  3 = 15'; Esc closed it"
 x xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 x xdotool key --delay 60 Tab
@@ -264,15 +241,10 @@ schedule=$(find_window "$first_pid" "Amortization Schedule" 20) ||
 x xdotool windowactivate --sync "$schedule" >/dev/null 2>&1 || true
 x xdotool key --delay 60 alt+c
 row=$'3\t-88.85\t-8.42\t-80.43\t-27.63\t-238.92\t761.08'
-for _ in $(seq 50); do
-  [ "$(clipboard_line 4)" = "$row" ] && break
-  sleep 0.1
-done
-[ "$(clipboard_line 4)" = "$row" ] ||
+wait_until 5 clipboard_is 4 "$row" ||
   fail "the schedule's copy has '$(clipboard_line 4)' for period 3, not '$row'"
 x xdotool key Escape
-for _ in $(seq 50); do gone "Amortization Schedule" && break; sleep 0.1; done
-gone "Amortization Schedule" || fail "Esc did not close the amortization schedule"
+wait_until 5 gone "Amortization Schedule" || fail "Esc did not close the amortization schedule"
 note "Ctrl+Shift+A: the schedule's period 3 is '$row'; Esc closed it"
 
 # 4. A second start is refused with a message box and ends without writing.
@@ -329,10 +301,7 @@ grep -qxE " +label${tab}Another Quorvel Calculator already running, will quit th
 buttons=$(grep -E "^ +push button$tab" <<<"$tree" | sed "s/.*$tab//" | paste -sd,)
 [ "$buttons" = OK ] || fail "the message box's buttons are '$buttons', not a single OK"
 x xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
-for _ in $(seq 50); do
-  [ "$(x xdotool getwindowfocus 2>/dev/null)" = "$box" ] && break
-  sleep 0.1
-done
+wait_until 5 has_focus "$box" || true
 x xdotool key Return
 wait_exit "$second_pid" 15 || fail "the second start did not end after its message box was dismissed"
 second_pid=

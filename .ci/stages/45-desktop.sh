@@ -64,12 +64,13 @@ fail() {
   exit 1
 }
 
-# find_window PID TITLE SECONDS: a mapped window of the process with exactly
-# that title.
+# find_window PID TITLE SECONDS [OTHER_THAN]: a mapped window of the process
+# with exactly that title (and not the window OTHER_THAN).
 find_window() {
-  local p=$1 title=$2 tries=$(($3 * 20)) id
+  local p=$1 title=$2 tries=$(($3 * 20)) other=${4:-} id
   while :; do
     for id in $(x xdotool search --all --pid "$p" --onlyvisible --name "^${title}\$" 2>/dev/null); do
+      [ "$id" != "$other" ] || continue
       if x xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
         echo "$id"
         return 0
@@ -112,17 +113,15 @@ shot() {
   [ -s "$shots/$1.png" ] || fail "the screenshot $1 is empty"
 }
 
+# gone WINDOW: the window is no longer on the screen.
+gone() { ! x xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
 # colours NAME: how many distinct colours the screenshot NAME holds.
 colours() { pngtopnm "$shots/$1.png" | ppmhist -noheader | wc -l; }
 
 activate() {
   x xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-  local _
-  for _ in $(seq 50); do
-    [ "$(x xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.05
-  done
-  fail "window $1 did not get the keyboard focus"
+  wait_until 2.5 has_focus "$1" || fail "window $1 did not get the keyboard focus"
 }
 
 # 1. The X server and the window manager, with Alt+F4 and the close box as
@@ -163,20 +162,7 @@ cat >"$work/openbox.xml" <<'EOF'
   </mouse>
 </openbox_config>
 EOF
-for attempt in 1 2 3 4 5; do
-  env HOME="$work/wm-home" openbox --sm-disable --config-file "$work/openbox.xml" \
-    >"$logs/wm.log" 2>&1 &
-  wm_pid=$!
-  for _ in $(seq 100); do
-    x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
-    running "$wm_pid" || break
-    sleep 0.1
-  done
-  stop "$wm_pid"
-  wm_pid=
-  sleep 0.2
-done
-[ -n "$wm_pid" ] || fail "openbox did not start"
+start_openbox "$work/wm-home" "$work/openbox.xml" "$logs/wm.log" || fail "openbox did not start"
 note "X display $DISPLAY with openbox"
 
 # start: runs the program; its main window's id in $main.
@@ -303,35 +289,17 @@ xclip -quiet -selection clipboard -i "$work/list.txt" >/dev/null 2>&1 &
 clip_pid=$!
 sleep 0.3
 x xdotool key ctrl+v
-progress=
-for _ in $(seq 60); do
-  for id in $(x xdotool search --all --pid "$pid" --onlyvisible --name '^Quorvel Calculator$' 2>/dev/null); do
-    [ "$id" != "$main" ] && x xwininfo -id "$id" | grep -q IsViewable && progress=$id
-  done
-  [ -n "$progress" ] && break
-  sleep 0.05
-done
-[ -n "$progress" ] || fail "a long paste showed no progress"
+progress=$(find_window "$pid" "Quorvel Calculator" 3 "$main") || fail "a long paste showed no progress"
 [ "$(transient_for "$progress")" = "$main" ] || fail "the progress dialog is not owned by the main window"
 above "$progress" "$main" || fail "the progress dialog opened below the main window"
-[ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] ||
-  fail "the progress dialog took the keyboard from the main window"
+has_focus "$main" || fail "the progress dialog took the keyboard from the main window"
 # Typed while the work runs: it waits, and lands at the end of the list.
 x xdotool key 5
 shot progress "$progress"
 painted=$(colours progress)
 [ "$painted" -ge 8 ] || fail "the progress dialog is not painted: $painted colours"
-for _ in $(seq 600); do
-  x xwininfo -id "$progress" 2>/dev/null | grep -q IsViewable || break
-  sleep 0.05
-done
-x xwininfo -id "$progress" 2>/dev/null | grep -q IsViewable && fail "the progress dialog stayed"
-for _ in $(seq 40); do
-  [ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] && break
-  sleep 0.05
-done
-[ "$(x xdotool getwindowfocus 2>/dev/null)" = "$main" ] ||
-  fail "after the paste the keyboard is not the main window's"
+wait_until 30 gone "$progress" || fail "the progress dialog stayed"
+wait_until 2 has_focus "$main" || fail "after the paste the keyboard is not the main window's"
 stop "$clip_pid"
 clip_pid=''
 shot long-list
@@ -367,15 +335,7 @@ shot about
 note "About is owned by the main window and stays above it after a click on it"
 activate "$about"
 x xdotool key alt+s
-box=
-for _ in $(seq 40); do
-  for id in $(x xdotool search --all --pid "$pid" --onlyvisible --name '^Quorvel Calculator$' 2>/dev/null); do
-    [ "$id" != "$main" ] && x xwininfo -id "$id" | grep -q IsViewable && box=$id
-  done
-  [ -n "$box" ] && break
-  sleep 0.05
-done
-[ -n "$box" ] || fail "System Info showed no message"
+box=$(find_window "$pid" "Quorvel Calculator" 2 "$main") || fail "System Info showed no message"
 [ "$(transient_for "$box")" = "$about" ] || fail "the System Info message is not owned by About"
 x xdotool mousemove $((ax + 30)) $((ay + 480)) click 1
 sleep 0.5
@@ -392,10 +352,7 @@ activate "$box"
 x xdotool key Return
 activate "$about"
 x xdotool key Return
-for _ in $(seq 40); do
-  x xwininfo -id "$about" 2>/dev/null | grep -q IsViewable || break
-  sleep 0.05
-done
+wait_until 2 gone "$about" || true
 help_item 1
 # The viewer runs in a process of its own, started by the calculator.
 viewer=''

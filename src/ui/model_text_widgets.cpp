@@ -91,6 +91,13 @@ CommonEnds CommonEndsOf(QStringView shown, QStringView wanted) {
   return same;
 }
 
+// The document's characters from `from` to `to` become `text`.
+void Replace(QTextCursor& edit, int from, int to, const QString& text) {
+  edit.setPosition(from);
+  edit.setPosition(to, QTextCursor::KeepAnchor);
+  edit.insertText(text);
+}
+
 // A change of up to this many characters is shown in one go; a longer one
 // in steps of about this many.
 constexpr qsizetype kCharactersPerStep = qsizetype{1} << 16;
@@ -285,9 +292,8 @@ void ModelTextEdit::ShowText(const QString& shown, const QString& wanted) {
   if ((old_end - head) + (new_end - head) <= kCharactersPerStep) {
     QTextCursor edit(document());
     edit.beginEditBlock();
-    edit.setPosition(static_cast<int>(head));
-    edit.setPosition(static_cast<int>(old_end), QTextCursor::KeepAnchor);
-    edit.insertText(wanted.mid(head, new_end - head));
+    Replace(edit, static_cast<int>(head), static_cast<int>(old_end),
+            wanted.mid(head, new_end - head));
     edit.endEditBlock();
     return;
   }
@@ -324,10 +330,9 @@ void ModelTextEdit::ReplaceLines(int at, QStringView old_lines, QStringView new_
     const QStringView new_line = new_lines.sliced(n, new_break - n);
     if (old_line != new_line) {
       const CommonEnds same = CommonEndsOf(old_line, new_line);
-      edit.setPosition(at + static_cast<int>(same.head));
-      edit.setPosition(at + static_cast<int>(old_line.size() - same.tail), QTextCursor::KeepAnchor);
-      edit.insertText(
-          new_line.sliced(same.head, new_line.size() - same.tail - same.head).toString());
+      Replace(edit, at + static_cast<int>(same.head),
+              at + static_cast<int>(old_line.size() - same.tail),
+              new_line.sliced(same.head, new_line.size() - same.tail - same.head).toString());
     }
     at += static_cast<int>(new_line.size());
     o = old_break;
@@ -347,16 +352,13 @@ void ModelTextEdit::ReplaceLines(int at, QStringView old_lines, QStringView new_
   // What is left of one side starts with a line break.
   while (o < old_lines.size()) {
     const qsizetype end = StepEnd(old_lines, o);
-    edit.setPosition(at);
-    edit.setPosition(at + static_cast<int>(end - o), QTextCursor::KeepAnchor);
-    edit.removeSelectedText();
+    Replace(edit, at, at + static_cast<int>(end - o), QString());
     o = end;
     progress.At(static_cast<std::size_t>(o + n));
   }
   while (n < new_lines.size()) {
     const qsizetype end = StepEnd(new_lines, n);
-    edit.setPosition(at);
-    edit.insertText(new_lines.sliced(n, end - n).toString());
+    Replace(edit, at, at, new_lines.sliced(n, end - n).toString());
     at += static_cast<int>(end - n);
     n = end;
     progress.At(static_cast<std::size_t>(o + n));
